@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# `make run`: builds the 64-bit program and starts it under Wine against the local demo
+# music list service. With no display it runs under Xvfb, drives the demo itself, saves
+# screenshots and exits.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup/deps.sh
+source tools/setup/build.sh
+quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet
+
+source tools/setup/wine-env.sh build/x86_64
+quavlet_make_prefix
+export HOME="$QUAVLET_HOME"
+
+cleanup() {
+  if [ -n "${service_pid:-}" ]; then kill "$service_pid" 2>/dev/null || true; fi
+  if [ -n "${quavlet_xvfb_pid:-}" ]; then "$WINESERVER" -k 2>/dev/null || true; fi
+  quavlet_stop_xvfb
+  return 0
+}
+trap cleanup EXIT
+
+if [ -f tools/musicservice/musicservice.py ]; then
+  python3 tools/musicservice/musicservice.py --port 18080 >build/musicservice.log 2>&1 &
+  service_pid=$!
+  export QUAVLET_MUSIC_HOST=127.0.0.1:18080
+  echo "Local music list service on http://127.0.0.1:18080 (sample QQ numbers: see README.md)"
+fi
+
+program=build/x86_64/app/quavlet.exe
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  "$WINE" "$program"
+else
+  quavlet_start_xvfb
+  bash tools/demo/headless.sh "$program" build/screenshots
+fi

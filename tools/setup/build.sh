@@ -1,0 +1,37 @@
+# Sourced: configure and build helpers shared by tools/run.sh and tools/test.sh.
+quavlet_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+quavlet_jobs=$(nproc)
+
+# quavlet_build <folder> <toolchain file or ""> <tests ON/OFF> [targets...]
+quavlet_build() {
+  local dir=$1 toolchain=$2 tests=$3; shift 3
+  local args=(-S "$quavlet_root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQUAVLET_TESTS="$tests")
+  [ -n "$toolchain" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$quavlet_root/cmake/$toolchain")
+  [ -f "$dir/CMakeCache.txt" ] || cmake "${args[@]}" >/dev/null
+  local targets=()
+  for target in "$@"; do targets+=(--target "$target"); done
+  cmake --build "$dir" -j "$quavlet_jobs" "${targets[@]}"
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; quavlet_stop_xvfb ends it.
+quavlet_start_xvfb() {
+  local display
+  for display in $(seq 90 130); do
+    if [ ! -e "/tmp/.X11-unix/X$display" ] && [ ! -e "/tmp/.X$display-lock" ]; then
+      Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+      quavlet_xvfb_pid=$!
+      export DISPLAY=":$display"
+      for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$display" ] && return 0
+        sleep 0.1
+      done
+    fi
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+quavlet_stop_xvfb() {
+  [ -n "${quavlet_xvfb_pid:-}" ] && kill "$quavlet_xvfb_pid" 2>/dev/null
+  wait "${quavlet_xvfb_pid:-}" 2>/dev/null || true
+}

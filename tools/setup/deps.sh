@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, only what is missing.
+# Never wine32: this kernel cannot run 32-bit processes and its loader would take over `wine`.
+set -euo pipefail
+
+packages=(
+  cmake make g++ python3
+  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine64 libwine
+  xvfb xdotool x11-apps imagemagick
+  fonts-wqy-zenhei googletest
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
+  sox
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

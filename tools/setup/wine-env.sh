@@ -1,0 +1,38 @@
+# Sourced: the Wine environment of one build folder ($1). Creates the prefix on first use.
+# 64-bit loader only; see tools/setup/deps.sh.
+quavlet_build_dir=$(cd "$1" && pwd)
+export WINE=/usr/lib/wine/wine64
+export WINESERVER=/usr/lib/wine/wineserver64
+export WINEPREFIX="$quavlet_build_dir/wineprefix"
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEDEBUG=${WINEDEBUG:--all}
+# A null ALSA device, so media graphs build and play in real time without a sound card.
+export QUAVLET_HOME="$quavlet_build_dir/home"
+
+quavlet_prefix_ready() { [ -f "$WINEPREFIX/.quavlet-ready" ]; }
+
+quavlet_make_prefix() {
+  quavlet_prefix_ready && return 0
+  echo "Creating the Wine prefix in $WINEPREFIX (first run only)..."
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$QUAVLET_HOME"
+  [ -f "$QUAVLET_HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$QUAVLET_HOME/.asoundrc"
+  "$WINE" wineboot -i </dev/null >/dev/null 2>&1
+  "$WINESERVER" -w
+  local script_dir
+  script_dir=$(dirname "${BASH_SOURCE[0]}")
+  # Crashes end the process at once instead of hanging in winedbg.
+  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # "宋体" and friends get a face with CJK glyphs.
+  python3 - "$WINEPREFIX/drive_c/quavlet-fonts.reg" <<'PY'
+import sys
+text = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"
+for name in ["SimSun", "NSimSun", "宋体", "新宋体"]:
+    text += '"%s"="WenQuanYi Zen Hei"\r\n' % name
+open(sys.argv[1], "wb").write(b"\xff\xfe" + text.encode("utf-16-le"))
+PY
+  "$WINE" regedit /S 'C:\quavlet-fonts.reg' >/dev/null 2>&1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.quavlet-ready"
+}

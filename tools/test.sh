@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# `make test`: builds everything, runs every test headless, ends with 'N passed, N failed'.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup/deps.sh || exit 1
+source tools/setup/build.sh
+
+set -e
+echo "== Building the native logic tests"
+quavlet_build build/native "" ON
+echo "== Building the 64-bit program and its tests"
+quavlet_build build/x86_64 toolchain-x86_64.cmake ON
+echo "== Building the 32-bit program"
+quavlet_build build/i686 toolchain-i686.cmake OFF quavlet
+set +e
+
+source tools/setup/wine-env.sh build/x86_64
+quavlet_make_prefix
+export HOME="$QUAVLET_HOME"
+quavlet_start_xvfb || exit 1
+
+# A persistent wineserver, booted before ctest: otherwise each test pays ~3 s.
+"$WINESERVER" -p
+"$WINE" wineboot -u </dev/null >/dev/null 2>&1
+
+cleanup() {
+  "$WINESERVER" -k 2>/dev/null
+  [ -n "${service_pid:-}" ] && kill "$service_pid" 2>/dev/null
+  quavlet_stop_xvfb
+}
+trap cleanup EXIT
+
+# The local music list service that the query tests talk to.
+if [ -f tools/musicservice/musicservice.py ]; then
+  python3 tools/musicservice/musicservice.py --port 18080 >build/musicservice.log 2>&1 &
+  service_pid=$!
+  export QUAVLET_MUSIC_HOST=127.0.0.1:18080
+  sleep 0.5
+fi
+
+passed=0; failed=0
+run_ctest() {
+  local name=$1 dir=$2; shift 2
+  echo "== $name"
+  local log=$dir/ctest.log
+  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tr -d '\r' | tee "$log"
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+  if [ -z "$line" ]; then
+    if grep -q 'No tests were found' "$log"; then return; fi
+    failed=$((failed + 1)); return
+  fi
+  local total bad
+  bad=$(sed -E 's/.*, ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.*, ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - bad)); failed=$((failed + bad))
+}
+
+run_ctest "Native logic tests" build/native -j "$quavlet_jobs"
+# One at a time under Wine: the window tests share one display, its focus and its pointer.
+run_ctest "Window tests under Wine" build/x86_64
+
+echo
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
