@@ -77,7 +77,7 @@ bool Form::CreateFormWindow() {
   if (!window_) return false;
   if (design_.icon) {
     const HINSTANCE instance = application_.instance();
-    const auto big = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
+    const auto big = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, 0, 0, LR_SHARED);
     const auto small = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
