@@ -97,6 +97,17 @@ TEST_F(ChromeUnderPointer, HoveringTheClosePlaceThenPressingItAsks) {
   EXPECT_TRUE(form->Label6.Visible());
 }
 
+TEST_F(ChromeUnderPointer, LeavingTheCloseHighlightStraightOutOfTheWindowKeepsIt) {
+  ASSERT_TRUE(MoveTo({580, 6}));
+  ASSERT_TRUE(form->CL.Visible());
+  ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 0 -40 sleep 0.3"));
+  EXPECT_TRUE(form->CL.Visible());
+  EXPECT_FALSE(form->Label6.Visible());
+  ASSERT_TRUE(MoveTo({100, 24}));  // the drag row
+  EXPECT_FALSE(form->CL.Visible());
+  EXPECT_TRUE(form->Label6.Visible());
+}
+
 TEST_F(ChromeUnderPointer, HoveringTheMinimisePlaceThenPressingItMinimises) {
   ASSERT_TRUE(MoveTo({520, 6}));
   EXPECT_TRUE(form->MI.Visible());
