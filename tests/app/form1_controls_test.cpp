@@ -52,7 +52,7 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
       {"List3", &form->List3, L"ListBox", {720, 544, 209, 160}, L"", L"", true, false},
       {"List2", &form->List2, L"ListBox", {936, 544, 209, 160}, L"", L"", true, false},
       {"List1", &form->List1, L"ListBox", {408, 568, 289, 160}, L"", L"", true, false},
-      {"WP1", &form->WP1, L"QuavletPlayerHost", {600, 280, 585, 45}, L"", L"", true, false},
+      {"WP1", &form->WP1, L"QuavletHost", {600, 280, 585, 45}, L"", L"", true, false},
   };
   for (const WindowedRow& row : rows) {
     SCOPED_TRACE(row.name);
