@@ -15,23 +15,12 @@ using quavlet::test::GdiObjectCount;
 using test::ReadPixels;
 using test::SelectedBitmap;
 
-HDC Member(const SkinAtlas& atlas, AtlasMember member) {
-  switch (member) {
-    case AtlasMember::ButtonSkin: return atlas.ButtonSkin;
-    case AtlasMember::ComboSkin: return atlas.ComboSkin;
-    case AtlasMember::MarkSkin: return atlas.MarkSkin;
-    case AtlasMember::OptionSkin: return atlas.OptionSkin;
-    case AtlasMember::HeaderSkin: return atlas.HeaderSkin;
-  }
-  return nullptr;
-}
-
 // Every pixel of the five members, in build order.
 std::vector<COLORREF> AtlasPixels() {
   std::vector<COLORREF> pixels;
   for (const AtlasMember member : kAtlasMembers) {
     const AtlasSize size = AtlasMemberSize(member);
-    const std::vector<COLORREF> part = ReadPixels(Member(GetSkinAtlas(), member), 0, 0, size.width, size.height);
+    const std::vector<COLORREF> part = ReadPixels(GetAtlasMemberDC(member), 0, 0, size.width, size.height);
     pixels.insert(pixels.end(), part.begin(), part.end());
   }
   return pixels;
@@ -45,11 +34,16 @@ class SkinAtlasTest : public testing::Test {
 
 TEST_F(SkinAtlasTest, MembersAreDisplayDepthBitmapsOfTheirSizes) {
   const SkinAtlas& atlas = GetSkinAtlas();
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::ButtonSkin), atlas.ButtonSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::ComboSkin), atlas.ComboSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::MarkSkin), atlas.MarkSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::OptionSkin), atlas.OptionSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::HeaderSkin), atlas.HeaderSkin);
   const HDC screen = GetDC(nullptr);
   const int displayBits = GetDeviceCaps(screen, BITSPIXEL);
   ReleaseDC(nullptr, screen);
   for (const AtlasMember member : kAtlasMembers) {
-    const HDC dc = Member(atlas, member);
+    const HDC dc = GetAtlasMemberDC(member);
     ASSERT_NE(dc, nullptr);
     const BITMAP bitmap = SelectedBitmap(dc);
     EXPECT_EQ(bitmap.bmWidth, AtlasMemberSize(member).width);

@@ -32,18 +32,6 @@ struct Part {
   int height;
 };
 
-HDC MemberDc(AtlasMember member) {
-  const quavlet::skin::SkinAtlas& atlas = GetSkinAtlas();
-  switch (member) {
-    case AtlasMember::ButtonSkin: return atlas.ButtonSkin;
-    case AtlasMember::ComboSkin: return atlas.ComboSkin;
-    case AtlasMember::MarkSkin: return atlas.MarkSkin;
-    case AtlasMember::OptionSkin: return atlas.OptionSkin;
-    case AtlasMember::HeaderSkin: return atlas.HeaderSkin;
-  }
-  return nullptr;
-}
-
 // The parts side by side; each of their pixels a scale x scale block, with a one-pixel seam of
 // background when the blocks are large enough for pixels to be counted.
 RgbImage Magnify(const std::vector<Part>& parts, int scale) {
@@ -72,7 +60,7 @@ std::vector<Part> AtlasParts() {
   std::vector<Part> parts;
   for (const AtlasMember member : quavlet::skin::kAtlasMembers) {
     const quavlet::skin::AtlasSize size = quavlet::skin::AtlasMemberSize(member);
-    parts.push_back({MemberDc(member), size.width, size.height});
+    parts.push_back({quavlet::skin::GetAtlasMemberDC(member), size.width, size.height});
   }
   return parts;
 }
