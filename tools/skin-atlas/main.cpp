@@ -71,15 +71,17 @@ RgbImage PiecesPicture(HDC canvas, int width, int height, int scale) {
   const RECT all{0, 0, width, height};
   FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   for (int state = 0; state < 4; ++state) {
-    quavlet::skin::DrawSkinPiece(canvas, 4, 4 + state * 30, 75, 25, atlas.ButtonSkin, 0, 21 * state, 7, 21, 3, 3, 3, 3);
-    quavlet::skin::DrawSkinPiece(canvas, 86, 10 + state * 30, 13, 13, atlas.OptionSkin, 0, 13 * state, 13, 13, 5, 5, 5,
-                                 5, quavlet::skin::kSkinKeyColour);
+    quavlet::skin::DrawSkinPiece(canvas, 4, 4 + state * 30, 75, 25, atlas.ButtonSkin, 0, 21 * state, 7, 21, 3,
+                                 3, 3, 3);
+    quavlet::skin::DrawSkinPiece(canvas, 86, 10 + state * 30, 13, 13, atlas.OptionSkin, 0, 13 * state, 13, 13,
+                                 5, 5, 5, 5, quavlet::skin::kSkinKeyColour);
   }
   quavlet::skin::TransparentBlit(canvas, 90, 14, 5, 5, atlas.MarkSkin, 2, 18, quavlet::skin::kSkinKeyColour);
   quavlet::skin::TransparentBlit(canvas, 106, 10, 9, 8, atlas.MarkSkin, 0, 0, quavlet::skin::kSkinKeyColour);
   quavlet::skin::TransparentBlit(canvas, 106, 40, 9, 8, atlas.MarkSkin, 9, 0, quavlet::skin::kSkinKeyColour);
   for (int cell = 0; cell < 3; ++cell) {
-    quavlet::skin::DrawSkinPiece(canvas, 4 + cell * 40, 126, 40, 20, atlas.HeaderSkin, 3 * cell, 0, 3, 20, 1, 1, 1, 1);
+    quavlet::skin::DrawSkinPiece(canvas, 4 + cell * 40, 126, 40, 20, atlas.HeaderSkin, 3 * cell, 0, 3, 20, 1,
+                                 1, 1, 1);
   }
   return Magnify({{canvas, width, height}}, scale);
 }
