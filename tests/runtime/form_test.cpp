@@ -21,6 +21,12 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+// A window procedure chained in front of a form's, as the skin engine chains its own.
+LRESULT CALLBACK ChainedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, L"TESTPREVIOUS"));
+  return CallWindowProcW(previous, window, message, wParam, lParam);
+}
+
 class Forms : public testing::Test {
  protected:
   runtime::Application application{GetModuleHandleW(nullptr)};
@@ -187,11 +193,7 @@ TEST_F(Forms, TheWindowProcedureStillWorksWithAnotherChainedInFront) {
   TestForm& form = application.Show<TestForm>();
   // Chained as the skin engine chains: the replaced procedure kept in a window property.
   SetPropW(form.hWnd(), L"TESTPREVIOUS", reinterpret_cast<HANDLE>(GetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC)));
-  SetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-                      const auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, L"TESTPREVIOUS"));
-                      return CallWindowProcW(previous, window, message, wParam, lParam);
-                    }));
+  SetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainedProcedure));
   form.log.clear();
   SendMessageW(form.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, PixelParam(10, 10));
   SendMessageW(form.hWnd(), WM_LBUTTONUP, 0, PixelParam(10, 10));
