@@ -11,15 +11,10 @@
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 // A window procedure chained in front of a form's, as the skin engine chains its own.
 LRESULT CALLBACK ChainedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
