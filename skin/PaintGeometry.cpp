@@ -1,0 +1,22 @@
+#include "skin/PaintGeometry.h"
+
+#include <cmath>
+
+namespace quavlet::skin {
+
+int RoundHalfEven(double value) {
+  // Not std::nearbyint: that follows the floating-point rounding mode, which a host may change.
+  const double lower = std::floor(value);
+  const double fraction = value - lower;
+  double result = lower;
+  if (fraction > 0.5) {
+    result = lower + 1.0;
+  } else if (fraction == 0.5) {
+    result = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+  }
+  return static_cast<int>(result);
+}
+
+int HalfOf(int value) { return RoundHalfEven(static_cast<double>(value) / 2.0); }
+
+}  // namespace quavlet::skin
