@@ -19,4 +19,12 @@ int RoundHalfEven(double value) {
 
 int HalfOf(int value) { return RoundHalfEven(static_cast<double>(value) / 2.0); }
 
+float ProgressFraction(int position) { return static_cast<float>(position) / static_cast<float>(kProgressRange); }
+
+int FilledLength(int length, float fraction) { return RoundHalfEven(length * static_cast<double>(fraction)); }
+
+int UnfilledLength(int length, float fraction) {
+  return RoundHalfEven(length - length * static_cast<double>(fraction));
+}
+
 }  // namespace quavlet::skin

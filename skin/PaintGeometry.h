@@ -10,4 +10,13 @@ int RoundHalfEven(double value);
 // value / 2 computed exactly and rounded as above: centring offsets and border widths.
 int HalfOf(int value);
 
+// A progress bar's position as the share of its full range, 0 to 30,000, in single precision.
+// Positions outside the range are not clamped.
+inline constexpr int kProgressRange = 30000;
+float ProgressFraction(int position);
+
+// The filled and the empty part of a bar length at a fraction, rounded as above.
+int FilledLength(int length, float fraction);
+int UnfilledLength(int length, float fraction);
+
 }  // namespace quavlet::skin

@@ -33,5 +33,33 @@ TEST(PainterRounding, HalvingRoundsOddValuesToEven) {
   EXPECT_EQ(HalfOf(0), 0);
 }
 
+TEST(ProgressGeometry, HalfwayFillsHalfTheBar) {
+  const float half = ProgressFraction(15000);
+  EXPECT_FLOAT_EQ(half, 0.5f);
+  EXPECT_EQ(FilledLength(200, half), 100);
+  EXPECT_EQ(UnfilledLength(200, half), 100);
+  // 101 * 0.5 = 50.5: the half goes to the even neighbour on both sides.
+  EXPECT_EQ(FilledLength(101, half), 50);
+  EXPECT_EQ(UnfilledLength(101, half), 50);
+}
+
+TEST(ProgressGeometry, EndsAndPositionsOutsideTheRange) {
+  EXPECT_EQ(ProgressFraction(0), 0.0f);
+  EXPECT_EQ(FilledLength(150, ProgressFraction(30000)), 150);
+  EXPECT_EQ(UnfilledLength(150, ProgressFraction(30000)), 0);
+  // Not clamped: a position past the end reaches past the bar.
+  EXPECT_EQ(FilledLength(100, ProgressFraction(60000)), 200);
+  EXPECT_EQ(FilledLength(100, ProgressFraction(-3000)), -10);
+}
+
+TEST(ProgressGeometry, FractionIsSinglePrecision) {
+  // 1/30000 is not exact in single precision; the length follows the float, not the double.
+  const float fraction = ProgressFraction(1);
+  EXPECT_EQ(fraction, 1.0f / 30000.0f);
+  EXPECT_EQ(FilledLength(30000, fraction), 1);
+  // Exactly 2.5 would go to 2; the float share makes it 2.50000003, which goes to 3.
+  EXPECT_EQ(FilledLength(75000, fraction), 3);
+}
+
 }  // namespace
 }  // namespace quavlet::skin
