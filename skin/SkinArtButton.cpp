@@ -1,0 +1,7 @@
+#include "skin/SkinArt.h"
+
+namespace quavlet::skin {
+
+AtlasArt DrawButtonArt() { return AtlasArt(AtlasMemberSize(AtlasMember::ButtonSkin)); }
+
+}  // namespace quavlet::skin

@@ -1,0 +1,7 @@
+#include "skin/SkinArt.h"
+
+namespace quavlet::skin {
+
+AtlasArt DrawHeaderArt() { return AtlasArt(AtlasMemberSize(AtlasMember::HeaderSkin)); }
+
+}  // namespace quavlet::skin
