@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -10,8 +13,6 @@
 #include "skin/SkinBlit.h"
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
-
-#include <commctrl.h>
 
 namespace quavlet::skin {
 

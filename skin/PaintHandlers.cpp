@@ -3,6 +3,7 @@
 #include "skin/KindPainters.h"
 #include "skin/PaintTargets.h"
 #include "skin/PainterColours.h"
+#include "skin/SkinArt.h"
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 
