@@ -190,15 +190,6 @@ int CountPixels(HWND window, RECT area, COLORREF colour) {
   return count;
 }
 
-int LiveGdiObjects() {
-  if (const DWORD reported = quavlet::test::GdiObjectCount()) return static_cast<int>(reported);
-  int live = 0;
-  for (UINT_PTR index = 1; index < 0x10000; ++index) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
-  }
-  return live;
-}
-
 MenuCheckSize::MenuCheckSize(int pixels) {
   saved_.cbSize = sizeof(saved_);
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(saved_), &saved_, 0);

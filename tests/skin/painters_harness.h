@@ -109,10 +109,6 @@ void Smear(HWND window, int x, int y, int width, int height, COLORREF colour);
 // Counts the pixels of a window-coordinate rectangle that have exactly this colour.
 int CountPixels(HWND window, RECT area, COLORREF colour);
 
-// GDI objects this process holds. GetGuiResources reports 0 under Wine, which accepts a GDI
-// handle by its table index alone; there the live objects are counted by probing the indices.
-int LiveGdiObjects();
-
 // Sets the menu check box size (SM_CXMENUCHECK, SM_CYMENUCHECK) through the menu font for this
 // process, and puts the font back at the end.
 class MenuCheckSize {
