@@ -41,8 +41,8 @@ SIZE MarkBoxSize() { return SIZE{GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetr
 
 // Lays a mark of MarkSkin centred in a box of the given size, its origin at (0, top).
 void DrawMarkCentred(HDC dc, POINT source, SIZE size, SIZE box, int top, bool enabled) {
-  const int x = HalfOf(box.cx - size.cx);
-  const int y = RoundHalfEven((box.cy - size.cy) / 2.0 + top);
+  const int x = CentredOffset(box.cx, size.cx);
+  const int y = CentredOffset(box.cy, size.cy, top);
   TransparentBlit(dc, x, y, size.cx, size.cy, GetSkinAtlas().MarkSkin,
                   source.x + (enabled ? 0 : kDisabledMarkShift), source.y, kSkinKeyColour);
 }
