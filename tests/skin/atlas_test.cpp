@@ -15,23 +15,12 @@ using quavlet::test::GdiObjectCount;
 using test::ReadPixels;
 using test::SelectedBitmap;
 
-HDC Member(const SkinAtlas& atlas, AtlasMember member) {
-  switch (member) {
-    case AtlasMember::ButtonSkin: return atlas.ButtonSkin;
-    case AtlasMember::ComboSkin: return atlas.ComboSkin;
-    case AtlasMember::MarkSkin: return atlas.MarkSkin;
-    case AtlasMember::OptionSkin: return atlas.OptionSkin;
-    case AtlasMember::HeaderSkin: return atlas.HeaderSkin;
-  }
-  return nullptr;
-}
-
 // Every pixel of the five members, in build order.
 std::vector<COLORREF> AtlasPixels() {
   std::vector<COLORREF> pixels;
   for (const AtlasMember member : kAtlasMembers) {
     const AtlasSize size = AtlasMemberSize(member);
-    const std::vector<COLORREF> part = ReadPixels(Member(GetSkinAtlas(), member), 0, 0, size.width, size.height);
+    const std::vector<COLORREF> part = ReadPixels(GetAtlasMemberDC(member), 0, 0, size.width, size.height);
     pixels.insert(pixels.end(), part.begin(), part.end());
   }
   return pixels;
@@ -45,11 +34,16 @@ class SkinAtlasTest : public testing::Test {
 
 TEST_F(SkinAtlasTest, MembersAreDisplayDepthBitmapsOfTheirSizes) {
   const SkinAtlas& atlas = GetSkinAtlas();
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::ButtonSkin), atlas.ButtonSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::ComboSkin), atlas.ComboSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::MarkSkin), atlas.MarkSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::OptionSkin), atlas.OptionSkin);
+  EXPECT_EQ(GetAtlasMemberDC(AtlasMember::HeaderSkin), atlas.HeaderSkin);
   const HDC screen = GetDC(nullptr);
   const int displayBits = GetDeviceCaps(screen, BITSPIXEL);
   ReleaseDC(nullptr, screen);
   for (const AtlasMember member : kAtlasMembers) {
-    const HDC dc = Member(atlas, member);
+    const HDC dc = GetAtlasMemberDC(member);
     ASSERT_NE(dc, nullptr);
     const BITMAP bitmap = SelectedBitmap(dc);
     EXPECT_EQ(bitmap.bmWidth, AtlasMemberSize(member).width);
@@ -75,15 +69,18 @@ TEST_F(SkinAtlasTest, TellingRowsReadBackFromTheDCs) {
   EXPECT_EQ(ReadPixels(atlas.ButtonSkin, 0, 21, 7, 1), buttonTop);
   EXPECT_EQ(ReadPixels(atlas.ButtonSkin, 0, 42, 7, 1), buttonTop);
   EXPECT_EQ(ReadPixels(atlas.ButtonSkin, 0, 10, 7, 1),
-            (std::vector<COLORREF>{0x00D58F1B, 0x00FBF0E3, 0x00F9EAD7, 0x00F9EAD7, 0x00F9EAD7, 0x00FBF0E3, 0x00D58F1B}));
+            (std::vector<COLORREF>{0x00D58F1B, 0x00FBF0E3, 0x00F9EAD7, 0x00F9EAD7, 0x00F9EAD7, 0x00FBF0E3,
+                                   0x00D58F1B}));
   EXPECT_EQ(ReadPixels(atlas.ButtonSkin, 0, 20, 7, 1),
-            (std::vector<COLORREF>{0x00FBE7CA, 0x00E1AE60, 0x00D8962A, 0x00D58F1B, 0x00D8962A, 0x00E1AE60, 0x00FBE7CA}));
+            (std::vector<COLORREF>{0x00FBE7CA, 0x00E1AE60, 0x00D8962A, 0x00D58F1B, 0x00D8962A, 0x00E1AE60,
+                                   0x00FBE7CA}));
   EXPECT_EQ(ReadPixels(atlas.HeaderSkin, 0, 9, 9, 1),
             (std::vector<COLORREF>{0x00FBF5ED, 0x00F6E5D3, 0x00D9B07A, 0x00FAC25E, 0x00FDE1AF, 0x00DBA24B,
                                    0x00FAC25E, 0x00FFE7B0, 0x00DBA24B}));
   EXPECT_EQ(ReadPixels(atlas.OptionSkin, 0, 19, 13, 1),
-            (std::vector<COLORREF>{0x00D2A683, 0x00F8EAC4, 0x00F8EBC5, 0x00F9ECC7, 0x00F9EDC9, 0x00FAEECC, 0x00FAEECF,
-                                   0x00FAF0D0, 0x00FAF1D4, 0x00FBF1D6, 0x00FBF2D9, 0x00FCF4DB, 0x00D2A683}));
+            (std::vector<COLORREF>{0x00D2A683, 0x00F8EAC4, 0x00F8EBC5, 0x00F9ECC7, 0x00F9EDC9, 0x00FAEECC,
+                                   0x00FAEECF, 0x00FAF0D0, 0x00FAF1D4, 0x00FBF1D6, 0x00FBF2D9, 0x00FCF4DB,
+                                   0x00D2A683}));
   // The key colour where the Part leaves nothing drawn.
   EXPECT_EQ(GetPixel(atlas.ComboSkin, 14, 17), 0x00FF00FFu);
   EXPECT_EQ(GetPixel(atlas.MarkSkin, 17, 23), 0x00FF00FFu);

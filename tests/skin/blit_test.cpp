@@ -61,7 +61,8 @@ TEST_F(SkinBlitTest, ButtonCellDrawnAtItsOwnSizeIsAnExactCopy) {
   for (int state = 0; state < 4; ++state) {
     const ScopedMemoryDC canvas(15, 29);
     FillWith(canvas.get(), 0, 0, 15, 29, kCanvasColour);
-    EXPECT_NE(DrawSkinPiece(canvas.get(), 4, 3, 7, 21, atlas().ButtonSkin, 0, 21 * state, 7, 21, 3, 3, 3, 3), 0);
+    EXPECT_NE(DrawSkinPiece(canvas.get(), 4, 3, 7, 21, atlas().ButtonSkin, 0, 21 * state, 7, 21, 3, 3, 3, 3),
+              0);
     EXPECT_EQ(ReadPixels(canvas.get(), 4, 3, 7, 21), ReadPixels(atlas().ButtonSkin, 0, 21 * state, 7, 21))
         << "state " << state;
     // Nothing outside the destination rectangle.
@@ -77,7 +78,8 @@ TEST_F(SkinBlitTest, WideButtonKeepsCornersAndSidesAndStretchesTheMiddleColumn) 
   for (int y = 0; y < 21; ++y) {
     for (int x = 0; x < 3; ++x) {
       EXPECT_EQ(GetPixel(canvas.get(), x, y), GetPixel(atlas().ButtonSkin, x, 21 + y)) << x << "," << y;
-      EXPECT_EQ(GetPixel(canvas.get(), 97 + x, y), GetPixel(atlas().ButtonSkin, 4 + x, 21 + y)) << x << "," << y;
+      EXPECT_EQ(GetPixel(canvas.get(), 97 + x, y), GetPixel(atlas().ButtonSkin, 4 + x, 21 + y))
+          << x << "," << y;
     }
     const COLORREF middle = GetPixel(atlas().ButtonSkin, 3, 21 + y);
     for (int x = 3; x < 97; ++x) ASSERT_EQ(GetPixel(canvas.get(), x, y), middle) << x << "," << y;
@@ -102,7 +104,8 @@ TEST_F(SkinBlitTest, AllZeroBordersAreOnePlainStretch) {
   ASSERT_NE(DrawSkinPiece(canvas.get(), 0, 0, 6, 40, atlas().HeaderSkin, 3, 0, 3, 20, 0, 0, 0, 0), 0);
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 6; ++x) {
-      ASSERT_EQ(GetPixel(canvas.get(), x, y), GetPixel(atlas().HeaderSkin, 3 + x / 2, y / 2)) << x << "," << y;
+      ASSERT_EQ(GetPixel(canvas.get(), x, y), GetPixel(atlas().HeaderSkin, 3 + x / 2, y / 2))
+          << x << "," << y;
     }
   }
 }

@@ -56,8 +56,6 @@ TEST(SkinArt, MembersHaveTheirSizesAndAreVisitedOnceInBuildOrder) {
       }
     }
   }
-  EXPECT_EQ(AtlasMemberSize(AtlasMember::ButtonSkin).width * AtlasMemberSize(AtlasMember::ButtonSkin).height, 588);
-  EXPECT_EQ(AtlasMemberSize(AtlasMember::HeaderSkin).width * AtlasMemberSize(AtlasMember::HeaderSkin).height, 180);
 }
 
 TEST(SkinArt, ButtonTellingRows) {
@@ -65,10 +63,10 @@ TEST(SkinArt, ButtonTellingRows) {
   const std::vector<SkinColour> top = {0x00F9E1BF, 0x00E3B36B, 0x00D8972C, 0x00D58F1B,
                                        0x00D8972C, 0x00E3B36B, 0x00F9E1BF};
   for (int cell = 0; cell < 3; ++cell) EXPECT_EQ(Row(art, 21 * cell), top) << "cell " << cell;
-  EXPECT_EQ(Row(art, 10), (std::vector<SkinColour>{0x00D58F1B, 0x00FBF0E3, 0x00F9EAD7, 0x00F9EAD7,
-                                                    0x00F9EAD7, 0x00FBF0E3, 0x00D58F1B}));
-  EXPECT_EQ(Row(art, 20), (std::vector<SkinColour>{0x00FBE7CA, 0x00E1AE60, 0x00D8962A, 0x00D58F1B,
-                                                    0x00D8962A, 0x00E1AE60, 0x00FBE7CA}));
+  EXPECT_EQ(Row(art, 10), (std::vector<SkinColour>{0x00D58F1B, 0x00FBF0E3, 0x00F9EAD7, 0x00F9EAD7, 0x00F9EAD7,
+                                                   0x00FBF0E3, 0x00D58F1B}));
+  EXPECT_EQ(Row(art, 20), (std::vector<SkinColour>{0x00FBE7CA, 0x00E1AE60, 0x00D8962A, 0x00D58F1B, 0x00D8962A,
+                                                   0x00E1AE60, 0x00FBE7CA}));
 }
 
 TEST(SkinArt, ButtonCellsHaveTheirFramesFacesAndBevels) {
@@ -155,11 +153,15 @@ TEST(SkinArt, MarksHaveTheirShapesAndRowColours) {
     for (int x = 1; x <= 7; ++x) put(x, 9 + y, squareEnabled[y], squareDisabled[y]);
   }
   // Option dot: outer and inner colours per row; rows 18 and 22 cover the middle three.
-  const SkinColour dotEnabled[5][2] = {{0x0060CC87, 0x0028BA5C}, {0x005EC883, 0x0019B14F},
-                                       {0x001DAC50, 0x0012A847}, {0x0054BA78, 0x000B9D3F},
+  const SkinColour dotEnabled[5][2] = {{0x0060CC87, 0x0028BA5C},
+                                       {0x005EC883, 0x0019B14F},
+                                       {0x001DAC50, 0x0012A847},
+                                       {0x0054BA78, 0x000B9D3F},
                                        {0x004FB473, 0x00109940}};
-  const SkinColour dotDisabled[5][2] = {{0x00AFE5C3, 0x0093DCAD}, {0x00AEE3C1, 0x008CD8A7},
-                                        {0x008ED5A7, 0x0088D3A3}, {0x00A9DCBB, 0x0085CE9F},
+  const SkinColour dotDisabled[5][2] = {{0x00AFE5C3, 0x0093DCAD},
+                                        {0x00AEE3C1, 0x008CD8A7},
+                                        {0x008ED5A7, 0x0088D3A3},
+                                        {0x00A9DCBB, 0x0085CE9F},
                                         {0x00A7D9B9, 0x0087CC9F}};
   for (int row = 0; row < 5; ++row) {
     const bool narrow = row == 0 || row == 4;
@@ -203,9 +205,9 @@ TEST(SkinArt, OptionRingsShadeAwayFromTheirExtremePoints) {
   // Cell 0 along its outer rows and columns, from an extreme point outwards.
   const std::vector<SkinColour> outward = {0x00D2A683, 0x00D3A886, 0x00D9B395, 0x00E7CFBC};
   for (int step = 0; step < 4; ++step) {
-    for (const auto& [x, y] : {std::pair{6 + step, 0}, std::pair{6 - step, 0}, std::pair{6 + step, 12},
-                               std::pair{6 - step, 12}, std::pair{0, 6 + step}, std::pair{0, 6 - step},
-                               std::pair{12, 6 + step}, std::pair{12, 6 - step}}) {
+    for (const auto& [x, y] :
+         {std::pair{6 + step, 0}, std::pair{6 - step, 0}, std::pair{6 + step, 12}, std::pair{6 - step, 12},
+          std::pair{0, 6 + step}, std::pair{0, 6 - step}, std::pair{12, 6 + step}, std::pair{12, 6 - step}}) {
       EXPECT_EQ(art.At(x, y), outward[step]) << x << "," << y;
     }
   }
@@ -238,7 +240,7 @@ TEST(SkinArt, HeaderCellsAndTellingRow) {
   EXPECT_EQ(CountKeyPixels(art), 0);
   EXPECT_EQ(Row(art, 19), std::vector<SkinColour>(9, 0x00F2DAC0));
   EXPECT_EQ(Row(art, 9), (std::vector<SkinColour>{0x00FBF5ED, 0x00F6E5D3, 0x00D9B07A, 0x00FAC25E, 0x00FDE1AF,
-                                                   0x00DBA24B, 0x00FAC25E, 0x00FFE7B0, 0x00DBA24B}));
+                                                  0x00DBA24B, 0x00FAC25E, 0x00FFE7B0, 0x00DBA24B}));
   // Normal: light face columns and a separator fading to the face at both ends.
   EXPECT_EQ(Row(art, 0, 0, 2), std::vector<SkinColour>(3, 0x00FEF5EA));
   EXPECT_EQ(Row(art, 18, 0, 2), std::vector<SkinColour>(3, 0x00F6E5D3));
