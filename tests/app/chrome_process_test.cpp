@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
@@ -28,9 +29,7 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
   auto& search = *reinterpret_cast<Search*>(context);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (process == search.process && IsWindowVisible(window) && std::wstring(className) == L"ThunderRT6FormDC") {
+  if (process == search.process && IsWindowVisible(window) && ClassOf(window) == L"ThunderRT6FormDC") {
     search.found = window;
     return FALSE;
   }
