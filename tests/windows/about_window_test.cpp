@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Form1.h"
+#include "app/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/Application.h"
 #include "tests/support/message_pump.h"
@@ -114,7 +115,7 @@ TEST_F(AboutWindow, EachLabelShowsItsTextInPlaceInTheSiteColourOnATransparentBac
       {"Label6", &form->Label6, L"×", {296, 8, 17, 17}, false},
       {"Label5", &form->Label5, L"时    间：2010-10-17 12:57", {144, 152, 0, 0}, true},
       {"Label4", &form->Label4, L"制 作 人：Orvane网络工作室", {144, 136, 0, 0}, true},
-      {"Label3", &form->Label3, L"官方网站：www.brindlebox.example", {144, 120, 0, 0}, true},
+      {"Label3", &form->Label3, L"官方网站：" + std::wstring(kSiteHost), {144, 120, 0, 0}, true},
       {"Label2", &form->Label2, kDescriptionText, {16, 48, 281, 73}, false},
       {"Label1", &form->Label1, L"Quavlet", {88, 16, 0, 0}, true},
   };

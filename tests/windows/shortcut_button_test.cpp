@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/Form1.h"
+#include "app/Site.h"
 #include "runtime/Application.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
@@ -22,7 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::wstring kHomeDesktop = L"\u684C\u9762";  // "桌面"
-const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://www.brindlebox.example/\r\n";
+// The site's address is plain ASCII: its code page 936 bytes are its characters.
+const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://" + std::string(kSiteHost.begin(), kSiteHost.end()) +
+                               "/\r\n";
 
 // The whole file, opened exclusively: nothing when it is missing or someone still holds it open.
 std::optional<std::string> ClosedFileBytes(const fs::path& path) {
