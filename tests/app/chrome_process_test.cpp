@@ -20,22 +20,6 @@ std::wstring ProgramPath() {
   return path;
 }
 
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search.process && IsWindowVisible(window) && ClassOf(window) == L"ThunderRT6FormDC") {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK FindExitButton(HWND child, LPARAM context) {
   wchar_t text[16] = {};
   GetWindowTextW(child, text, 16);
@@ -67,11 +51,7 @@ class ProgramProcess {
 
   bool Started() const { return started_; }
   HANDLE Handle() const { return info_.hProcess; }
-  HWND MainWindow() const {
-    Search search{info_.dwProcessId, nullptr};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
+  HWND MainWindow() const { return FindVisibleTopLevel(info_.dwProcessId, L"ThunderRT6FormDC"); }
 
  private:
   PROCESS_INFORMATION info_{};
