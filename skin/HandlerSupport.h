@@ -1,0 +1,32 @@
+#pragma once
+
+// Small pieces that several of the engine's reactions share.
+
+#include <windows.h>
+
+namespace quavlet::skin {
+
+// A blend at this level is an opaque copy of the face.
+inline constexpr int kOpaqueLevel = 255;
+
+// Whether the window under the pointer is this one.
+bool PointerIsOver(HWND window);
+
+// The x and y of a mouse message, as the signed 16-bit words of lParam.
+int MouseX(LPARAM lParam);
+int MouseY(LPARAM lParam);
+
+// Whether a mouse position lies on the drop button of an editable combo box: the scroll-bar
+// wide strip at the right, inside a two-pixel margin.
+bool InsideDropButton(HWND combo, LPARAM lParam);
+
+// The drop button of a combo box with bit 0x1 (simple or drop-down list) reacts to the whole
+// window; an editable drop-down only to its drop button.
+bool HasNoEditField(HWND combo);
+
+// Command-button faces. The pressed face is shown whole at once (any fade stops); a fade lays the
+// face of the state over what is shown, from the level up, one step per timer message.
+void ShowPressedFace(HWND button);
+void FadeToFace(HWND button, int state, int fromLevel);
+
+}  // namespace quavlet::skin
