@@ -27,6 +27,8 @@ HDC& MemberSlot(SkinAtlas& atlas, AtlasMember member) {
 
 const SkinAtlas& GetSkinAtlas() { return AtlasStorage(); }
 
+HDC GetAtlasMemberDC(AtlasMember member) { return MemberSlot(AtlasStorage(), member); }
+
 void BuildSkinAtlas() {
   ReleaseSkinAtlas();
   SkinAtlas& atlas = AtlasStorage();

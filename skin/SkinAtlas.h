@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "skin/SkinArt.h"
+
 namespace quavlet::skin {
 
 struct SkinAtlas {
@@ -17,6 +19,9 @@ struct SkinAtlas {
 
 // The process-wide atlas; all members are 0 before BuildSkinAtlas and after ReleaseSkinAtlas.
 const SkinAtlas& GetSkinAtlas();
+
+// The DC of one member of the process-wide atlas (0 when it is not built).
+HDC GetAtlasMemberDC(AtlasMember member);
 
 // Creates and paints the five members. A build over a live atlas releases the old one first.
 void BuildSkinAtlas();
