@@ -15,9 +15,7 @@ namespace quavlet::skin {
 
 namespace {
 
-// A button's atlas cell: 7 x 21, one per state, with 3-pixel unscaled borders.
-constexpr int kButtonCellWidth = 7;
-constexpr int kButtonCellHeight = 21;
+// A button's atlas cell has 3-pixel unscaled borders.
 constexpr int kButtonCellBorder = 3;
 // Caption and focus mark keep clear of the frame and the bevel.
 constexpr int kCaptionInset = 2;

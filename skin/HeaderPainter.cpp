@@ -18,10 +18,8 @@ namespace quavlet::skin {
 
 namespace {
 
-// HeaderSkin: three 3 x 20 cells side by side (normal, hot, pressed), 1-pixel borders; its
-// column 1 is the plain background.
-constexpr int kCellWidth = 3;
-constexpr int kCellHeight = 20;
+// HeaderSkin cells (normal, hot, pressed) have 1-pixel borders; column 1 is the plain
+// background.
 constexpr int kCellBorder = 1;
 constexpr int kBackgroundColumn = 1;
 constexpr int kSectionTextCapacity = 256;
@@ -47,8 +45,8 @@ std::wstring SectionText(HWND window, int index) {
 }
 
 void DrawSectionFace(HDC dc, int left, int width, int height, int cell) {
-  DrawSkinPiece(dc, left, 0, width, height, GetSkinAtlas().HeaderSkin, kCellWidth * cell, 0, kCellWidth,
-                kCellHeight, kCellBorder, kCellBorder, kCellBorder, kCellBorder);
+  DrawSkinPiece(dc, left, 0, width, height, GetSkinAtlas().HeaderSkin, kHeaderCellWidth * cell, 0, kHeaderCellWidth,
+                kHeaderCellHeight, kCellBorder, kCellBorder, kCellBorder, kCellBorder);
 }
 
 // The caption in black, centred in (left, 0, width, height), in the header's font.
@@ -81,7 +79,7 @@ void PaintHeaderWindow(HWND window) {
   const ScopedMemoryDC composed(box.width, box.height);
   if (composed) {
     StretchBlt(composed.get(), 0, 0, box.width, box.height, GetSkinAtlas().HeaderSkin, kBackgroundColumn, 0, 1,
-               kCellHeight, SRCCOPY);
+               kHeaderCellHeight, SRCCOPY);
     const SkinProperties properties(window);
     const int pressed = properties.Get(kHdIndexProperty);
     const int hot = properties.Get(kHmIndexProperty);

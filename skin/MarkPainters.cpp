@@ -25,8 +25,7 @@ constexpr SIZE kFillStripSize{11, 5};
 constexpr POINT kHotFillStrip{1, 17};
 constexpr POINT kPressedFillStrip{1, 30};
 
-// Option-button circles: 13 x 13 cells stacked by state, 5-pixel unscaled borders.
-constexpr int kCircleCell = 13;
+// Option-button circles are nine-sliced with 5-pixel unscaled borders.
 constexpr int kCircleBorder = 5;
 
 // True when state equals the one last drawn and the caller did not force a redraw; otherwise
@@ -42,8 +41,8 @@ SIZE MarkBoxSize() { return SIZE{GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetr
 
 // Lays a mark of MarkSkin centred in a box of the given size, its origin at (0, top).
 void DrawMarkCentred(HDC dc, POINT source, SIZE size, SIZE box, int top, bool enabled) {
-  const int x = HalfOf(box.cx - size.cx);
-  const int y = RoundHalfEven((box.cy - size.cy) / 2.0 + top);
+  const int x = CentredOffset(box.cx, size.cx);
+  const int y = CentredOffset(box.cy, size.cy, top);
   TransparentBlit(dc, x, y, size.cx, size.cy, GetSkinAtlas().MarkSkin,
                   source.x + (enabled ? 0 : kDisabledMarkShift), source.y, kSkinKeyColour);
 }
@@ -93,8 +92,8 @@ int PaintOptionButton(HWND window, int state, bool force) {
   // Disabled shows the pale circle whatever the state; enabled draws only the three live looks.
   const int cell = enabled ? state : kStateDisabled;
   if (!enabled || (state >= kStateNormal && state <= kStatePressed)) {
-    DrawSkinPiece(target.get(), 0, top, size.cx, size.cy, GetSkinAtlas().OptionSkin, 0, kCircleCell * cell,
-                  kCircleCell, kCircleCell, kCircleBorder, kCircleBorder, kCircleBorder, kCircleBorder,
+    DrawSkinPiece(target.get(), 0, top, size.cx, size.cy, GetSkinAtlas().OptionSkin, 0, kOptionCellSize * cell,
+                  kOptionCellSize, kOptionCellSize, kCircleBorder, kCircleBorder, kCircleBorder, kCircleBorder,
                   kSkinKeyColour);
   }
   if (check == BST_CHECKED) DrawMarkCentred(target.get(), kOptionDot, kOptionDotSize, size, top, enabled);

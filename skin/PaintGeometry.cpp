@@ -19,6 +19,10 @@ int RoundHalfEven(double value) {
 
 int HalfOf(int value) { return RoundHalfEven(static_cast<double>(value) / 2.0); }
 
+int CentredOffset(int outer, int inner, int origin) {
+  return RoundHalfEven(static_cast<double>(outer - inner) / 2.0 + origin);
+}
+
 float ProgressFraction(int position) { return static_cast<float>(position) / static_cast<float>(kProgressRange); }
 
 int FilledLength(int length, float fraction) { return RoundHalfEven(length * static_cast<double>(fraction)); }

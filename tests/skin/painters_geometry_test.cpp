@@ -33,6 +33,16 @@ TEST(PainterRounding, HalvingRoundsOddValuesToEven) {
   EXPECT_EQ(HalfOf(0), 0);
 }
 
+TEST(PainterRounding, CentringAddsTheOriginBeforeRounding) {
+  EXPECT_EQ(CentredOffset(13, 8), 2);   // 2.5
+  EXPECT_EQ(CentredOffset(13, 7), 3);
+  EXPECT_EQ(CentredOffset(15, 8), 4);   // 3.5
+  // A 14-pixel box starting at 1: 4.5 + 1 = 5.5 goes to 6, where rounding first would give 5.
+  EXPECT_EQ(CentredOffset(14, 5, 1), 6);
+  EXPECT_EQ(CentredOffset(14, 5, 2), 6);  // 6.5
+  EXPECT_EQ(CentredOffset(5, 9), -2);   // a piece larger than its box starts before it
+}
+
 TEST(ProgressGeometry, HalfwayFillsHalfTheBar) {
   const float half = ProgressFraction(15000);
   EXPECT_FLOAT_EQ(half, 0.5f);
