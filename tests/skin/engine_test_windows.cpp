@@ -38,9 +38,9 @@ void RegisterEngineTestClasses() {
   RegisterButtonBasedClass(kOptionButtonClass);
 }
 
-TestWindow CreateForm(int x, int y) {
+TestWindow CreateForm(int x, int y, bool visible) {
   RegisterEngineTestClasses();
-  return TestWindow(CreateWindowExW(0, kFormClass, L"Form", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y, 300,
+  return TestWindow(CreateWindowExW(0, kFormClass, L"Form", WS_POPUP | (visible ? WS_VISIBLE : 0) | WS_CLIPCHILDREN, x, y, 300,
                                     200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 

@@ -47,8 +47,8 @@ class TestWindow {
   HWND window_ = nullptr;
 };
 
-// A visible top-level form at (x, y), 300 x 200.
-TestWindow CreateForm(int x = 100, int y = 100);
+// A top-level form at (x, y), 300 x 200, shown unless told otherwise.
+TestWindow CreateForm(int x = 100, int y = 100, bool visible = true);
 
 // A child control of the form; its messages are logged (see LogMessagesOf).
 HWND CreateControl(HWND form, const wchar_t* className, DWORD style, int x, int y, int width, int height,
