@@ -1,15 +1,21 @@
 // skin-gallery: a window with a control of every kind the skin paints, in each of its states,
 // drawn by the skin's painters. tools/skin-gallery/shoot.sh saves it as docs/skin-gallery.png.
+// With --live it shows live controls instead, taken over by the skin engine (LiveGallery.h).
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "skin/SkinAtlas.h"
 #include "tools/skin-gallery/GalleryWindow.h"
+#include "tools/skin-gallery/LiveGallery.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  // The engine builds and releases the skin bitmaps itself.
+  if (commandLine && std::wcsstr(commandLine, L"--live")) return quavlet::tools::RunLiveGallery();
   quavlet::skin::BuildSkinAtlas();
   int result = 0;
   {
