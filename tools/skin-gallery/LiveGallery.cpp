@@ -5,6 +5,7 @@
 
 #include "runtime/GdiHandles.h"
 #include "skin/MSkinButton.h"
+#include "tools/skin-gallery/FadeRecorder.h"
 #include "tools/skin-gallery/GalleryWindow.h"
 
 namespace quavlet::tools {
@@ -91,11 +92,13 @@ class LiveForm {
   HWND window_ = nullptr;
 };
 
-void AddButtons(LiveForm& form) {
-  form.Add(L"Button", L"查询", BS_PUSHBUTTON, RECT{16, 16, 96, 41});
+// Returns the first button, the one a fade is recorded on.
+HWND AddButtons(LiveForm& form) {
+  HWND first = form.Add(L"Button", L"查询", BS_PUSHBUTTON, RECT{16, 16, 96, 41});
   form.Add(L"Button", L"播/暂", BS_PUSHBUTTON | WS_DISABLED, RECT{106, 16, 186, 41});
   form.Add(L"Button", L"退出", BS_PUSHBUTTON, RECT{196, 16, 276, 41});
   form.Add(L"Button", L"消息框", BS_PUSHBUTTON, RECT{286, 16, 386, 41}, 0, kMessageBoxButtonId);
+  return first;
 }
 
 void AddMarks(LiveForm& form) {
@@ -146,10 +149,10 @@ void AddProgressBar(LiveForm& form) {
 
 }  // namespace
 
-int RunLiveGallery() {
+int RunLiveGallery(const std::wstring& fadeFolder) {
   RegisterRuntimeClassNames();
   LiveForm form;
-  AddButtons(form);
+  HWND firstButton = AddButtons(form);
   AddMarks(form);
   AddCombosAndText(form);
   AddSongList(form);
@@ -157,6 +160,11 @@ int RunLiveGallery() {
   // As the program's main window: every control is taken over before the window shows.
   skin::AttachSkin(form.window());
   ShowWindow(form.window(), SW_SHOWNORMAL);
+  if (!fadeFolder.empty()) {
+    UpdateWindow(form.window());
+    RecordHoverFade(firstButton, fadeFolder);
+    PostMessageW(form.window(), WM_CLOSE, 0, 0);
+  }
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
