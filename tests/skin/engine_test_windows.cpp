@@ -40,8 +40,9 @@ void RegisterEngineTestClasses() {
 
 TestWindow CreateForm(int x, int y, bool visible) {
   RegisterEngineTestClasses();
-  return TestWindow(CreateWindowExW(0, kFormClass, L"Form", WS_POPUP | (visible ? WS_VISIBLE : 0) | WS_CLIPCHILDREN, x, y, 300,
-                                    200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  const DWORD style = WS_POPUP | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
+  return TestWindow(CreateWindowExW(0, kFormClass, L"Form", style, x, y, 300, 200, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
 }
 
 HWND CreateControl(HWND form, const wchar_t* className, DWORD style, int x, int y, int width, int height,

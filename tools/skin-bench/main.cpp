@@ -161,6 +161,7 @@ int main() {
 
   form.Unload();
   quavlet::test::FlushEvents();
-  std::printf("%-58s %10d\n", "Skinned windows after the main window closed", quavlet::skin::Engine().SkinnedWindowCount);
+  std::printf("%-58s %10d\n", "Skinned windows after the main window closed",
+              quavlet::skin::Engine().SkinnedWindowCount);
   return 0;
 }
