@@ -287,6 +287,17 @@ TEST_F(HeaderTest, MovesLightTheSectionUnderThePointer) {
   EXPECT_EQ(WindowPixel(header, 105, 10), CellColour(0));
 }
 
+TEST_F(HeaderTest, ADoubleClickPressesTheSectionUnderThePointer) {
+  HWND header = CreateHeader(3);
+  Attach();
+
+  SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(120, 10));
+  EXPECT_EQ(log_.Lines(), (std::vector<std::string>{"header WM_LBUTTONDBLCLK", "header BitBlt 100,0 50x20"}));
+  EXPECT_EQ(SkinProperties(header).Get(kHdIndexProperty), 2);
+  SendMessageW(header, WM_LBUTTONUP, 0, PointParam(120, 10));
+  ReleaseCapture();
+}
+
 TEST_F(HeaderTest, AHeaderWithoutSectionsIgnoresPressesAndMoves) {
   HWND header = CreateHeader(0);
   Attach();

@@ -149,6 +149,20 @@ TEST_F(FadeTest, PressingShowsThePressedFaceAtOnceAndStopsTheFade) {
   EXPECT_EQ(ScreenPixel(10, 12), FacePixel(0, 10, 12)) << "back to normal";
 }
 
+TEST_F(FadeTest, ADoubleClickPressesLikeASingleOne) {
+  SendMessageW(button_, WM_KEYUP, VK_SPACE, 0);
+  ASSERT_EQ(Get(kTimerIdProperty), 1);
+  log_.Clear();
+
+  SendMessageW(button_, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(10, 10));
+  EXPECT_EQ(log_.Lines(), (std::vector<std::string>{"button WM_LBUTTONDBLCLK", "button AlphaBlend 255"}));
+  EXPECT_EQ(Get(kOldStateProperty), 2);
+  EXPECT_EQ(Get(kTimerIdProperty), 0);
+  SendMessageW(button_, WM_LBUTTONUP, 0, PointParam(10, 10));
+  ReleaseCapture();
+  FinishFade(button_);
+}
+
 TEST_F(FadeTest, HoverFadesTheHotFaceInOnlyOnEntry) {
   PointAt(button_, 10, 12);
   SendMessageW(button_, WM_MOUSEMOVE, 0, PointParam(10, 12));
