@@ -36,6 +36,11 @@ bool InsideDropButton(HWND combo, LPARAM lParam) {
          kDropButtonMargin <= y && y <= box.height - kDropButtonMargin;
 }
 
+void PaintMarkControl(HWND window, ControlKind kind, int state, bool force) {
+  if (kind == ckCheck) PaintCheckBox(window, state, force);
+  if (kind == ckOption) PaintOptionButton(window, state, force);
+}
+
 int HeaderSectionAt(HWND header, int x) {
   const auto count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   for (int index = 0; index < count; ++index) {

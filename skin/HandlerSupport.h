@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "skin/ClassNameKind.h"
+
 namespace quavlet::skin {
 
 // A blend at this level is an opaque copy of the face.
@@ -23,6 +25,10 @@ bool InsideDropButton(HWND combo, LPARAM lParam);
 // The drop button of a combo box with bit 0x1 (simple or drop-down list) reacts to the whole
 // window; an editable drop-down only to its drop button.
 bool HasNoEditField(HWND combo);
+
+// Check boxes and option buttons: draws the kind's mark in the state (unless it is the state
+// drawn last and not forced); any other kind nothing.
+void PaintMarkControl(HWND window, ControlKind kind, int state, bool force);
 
 // Command-button faces. The pressed face is shown whole at once (any fade stops); a fade lays the
 // face of the state over what is shown, from the level up, one step per timer message.

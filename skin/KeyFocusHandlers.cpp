@@ -11,7 +11,8 @@ namespace {
 
 // The focus mark is part of a button's faces: render them again and fade the current one in.
 void ShowFocusChange(HWND window) {
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       RenderButtonFaces(window);
       SkinProperties(window).Set(kAlphaLevelProperty, 0);
@@ -30,15 +31,14 @@ void ShowFocusChange(HWND window) {
 void HandleKeyDown(HWND window, WPARAM wParam, LPARAM) {
   // The space bar presses buttons; every other key is the control's own business.
   if (wParam != VK_SPACE) return;
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       ShowPressedFace(window);
       break;
     case ckCheck:
-      PaintCheckBox(window, kStatePressed, false);
-      break;
     case ckOption:
-      PaintOptionButton(window, kStatePressed, false);
+      PaintMarkControl(window, kind, kStatePressed, false);
       break;
     default:
       break;
@@ -47,16 +47,15 @@ void HandleKeyDown(HWND window, WPARAM wParam, LPARAM) {
 
 void HandleKeyUp(HWND window, WPARAM wParam, LPARAM) {
   if (wParam != VK_SPACE) return;
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       SkinProperties(window).Set(kMouseFlagProperty, 0);
       FadeToFace(window, kStateNormal, 0);
       break;
     case ckCheck:
-      PaintCheckBox(window, kStateNormal, false);
-      break;
     case ckOption:
-      PaintOptionButton(window, kStateNormal, false);
+      PaintMarkControl(window, kind, kStateNormal, false);
       break;
     default:
       break;

@@ -107,10 +107,8 @@ void HandleMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
       PaintComboButton(window, nullptr, HotOrPressed(held), false);
       break;
     case ckCheck:
-      PaintCheckBox(window, HotOrPressed(held), true);
-      break;
     case ckOption:
-      PaintOptionButton(window, HotOrPressed(held), true);
+      PaintMarkControl(window, kind, HotOrPressed(held), true);
       break;
     case ckHeader:
       MoveOverHeader(window, lParam, held);
@@ -122,7 +120,8 @@ void HandleMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void HandleMouseLeave(HWND window, WPARAM, LPARAM) {
   const SkinProperties properties(window);
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       properties.Set(kMouseFlagProperty, 0);
       properties.Set(kOldStateProperty, kStateHot);
@@ -136,12 +135,9 @@ void HandleMouseLeave(HWND window, WPARAM, LPARAM) {
       PaintComboButton(window, nullptr, kStateNormal, false);
       break;
     case ckCheck:
-      properties.Set(kMouseFlagProperty, 0);
-      PaintCheckBox(window, kStateNormal, false);
-      break;
     case ckOption:
       properties.Set(kMouseFlagProperty, 0);
-      PaintOptionButton(window, kStateNormal, false);
+      PaintMarkControl(window, kind, kStateNormal, false);
       break;
     case ckHeader:
       LeaveHeader(window);

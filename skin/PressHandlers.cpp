@@ -42,7 +42,8 @@ void RepaintMarkControls(HWND window) {
 }  // namespace
 
 void HandleButtonDown(HWND window, WPARAM, LPARAM lParam) {
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       ShowPressedFace(window);
       break;
@@ -55,10 +56,8 @@ void HandleButtonDown(HWND window, WPARAM, LPARAM lParam) {
       PaintComboButton(window, nullptr, kStatePressed, false);
       break;
     case ckCheck:
-      PaintCheckBox(window, kStatePressed, false);
-      break;
     case ckOption:
-      PaintOptionButton(window, kStatePressed, false);
+      PaintMarkControl(window, kind, kStatePressed, false);
       break;
     case ckHeader:
       PressHeaderSection(window, lParam);
@@ -69,7 +68,8 @@ void HandleButtonDown(HWND window, WPARAM, LPARAM lParam) {
 }
 
 void HandleDoubleClick(HWND window, WPARAM, LPARAM lParam) {
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       ShowPressedFace(window);
       break;
@@ -82,7 +82,8 @@ void HandleDoubleClick(HWND window, WPARAM, LPARAM lParam) {
 }
 
 void HandleButtonUp(HWND window, WPARAM, LPARAM) {
-  switch (ClassifyWindow(window)) {
+  const ControlKind kind = ClassifyWindow(window);
+  switch (kind) {
     case ckButton:
       // With the hover flag cleared, the next move over the button starts the hot fade again.
       SkinProperties(window).Set(kMouseFlagProperty, 0);
@@ -93,10 +94,8 @@ void HandleButtonUp(HWND window, WPARAM, LPARAM) {
       PaintComboButton(window, nullptr, PointerIsOver(window) ? kStateHot : kStateNormal, false);
       break;
     case ckCheck:
-      PaintCheckBox(window, kStateNormal, false);
-      break;
     case ckOption:
-      PaintOptionButton(window, kStateNormal, false);
+      PaintMarkControl(window, kind, kStateNormal, false);
       break;
     case ckHeader:
       ReleaseHeaderSection(window);
@@ -108,17 +107,7 @@ void HandleButtonUp(HWND window, WPARAM, LPARAM) {
 }
 
 BOOL CALLBACK RepaintMarkControl(HWND window, LPARAM) {
-  if (!SkinProperties(window).ProcAddr()) return TRUE;
-  switch (ClassifyWindow(window)) {
-    case ckCheck:
-      PaintCheckBox(window, kStateNormal, true);
-      break;
-    case ckOption:
-      PaintOptionButton(window, kStateNormal, true);
-      break;
-    default:
-      break;
-  }
+  if (SkinProperties(window).ProcAddr()) PaintMarkControl(window, ClassifyWindow(window), kStateNormal, true);
   return TRUE;
 }
 
