@@ -67,18 +67,10 @@ void HandleButtonDown(HWND window, WPARAM, LPARAM lParam) {
   }
 }
 
-void HandleDoubleClick(HWND window, WPARAM, LPARAM lParam) {
+void HandleDoubleClick(HWND window, WPARAM wParam, LPARAM lParam) {
+  // A second click presses command buttons and header sections again; the other kinds let it be.
   const ControlKind kind = ClassifyWindow(window);
-  switch (kind) {
-    case ckButton:
-      ShowPressedFace(window);
-      break;
-    case ckHeader:
-      PressHeaderSection(window, lParam);
-      break;
-    default:
-      break;
-  }
+  if (kind == ckButton || kind == ckHeader) HandleButtonDown(window, wParam, lParam);
 }
 
 void HandleButtonUp(HWND window, WPARAM, LPARAM) {
