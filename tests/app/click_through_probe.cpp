@@ -36,6 +36,8 @@ LRESULT CALLBACK BackgroundProcedure(HWND window, UINT message, WPARAM wParam, L
   }
 }
 
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); }
+
 }  // namespace
 
 int main() {
@@ -66,7 +68,7 @@ int main() {
   std::printf("ready %ld %ld\n", place.left, place.top);
   std::fflush(stdout);
 
-  SetTimer(nullptr, 0, 20000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); });
+  SetTimer(nullptr, 0, 20000, GiveUp);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

@@ -10,17 +10,6 @@
 namespace quavlet::test {
 namespace {
 
-std::wstring ToolTipOf(const runtime::Form& form, HWND control) {
-  wchar_t text[128] = {};
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = form.hWnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text;
-  SendMessageW(form.ToolTipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-  return text;
-}
-
 LOGFONTW FontOf(HWND control) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
@@ -62,7 +51,7 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
     EXPECT_EQ(ClassOf(control.hWnd()), row.className);
     EXPECT_EQ(ChildBox(control.hWnd()), row.box);
     EXPECT_EQ(control.Text(), row.text);
-    EXPECT_EQ(ToolTipOf(*form, control.hWnd()), row.toolTip);
+    EXPECT_EQ(ToolTipOf(form->ToolTipWindow(), form->hWnd(), control.hWnd()), row.toolTip);
     EXPECT_EQ(IsWindowEnabled(control.hWnd()) != FALSE, row.enabled);
     EXPECT_EQ((GetWindowLongPtrW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
   }

@@ -67,6 +67,15 @@ class ComboPainterTest : public testing::Test {
     }
   }
 
+  // The blue outer frame with the white one inside it.
+  static void ExpectFrames(HWND combo, COLORREF frame = kFrameColour) {
+    const WindowBox box = GetWindowBox(combo);
+    EXPECT_EQ(Hex(WindowPixel(combo, 0, 0)), Hex(frame));
+    EXPECT_EQ(Hex(WindowPixel(combo, box.width - 1, box.height - 1)), Hex(frame));
+    EXPECT_EQ(Hex(WindowPixel(combo, 1, 1)), Hex(kBackgroundColour));
+    EXPECT_EQ(Hex(WindowPixel(combo, 1, box.height - 2)), Hex(kBackgroundColour));
+  }
+
   static void ExpectArrow(HWND combo, bool enabled) {
     const DropButton button(combo);
     HDC art = GetSkinAtlas().ComboSkin;
@@ -165,9 +174,7 @@ TEST_F(ComboPainterTest, SimpleComboGetsFramesButNoDropButton) {
   PainterSubclass subclass(combo);
   RepaintNow(combo);
   EXPECT_GE(PainterSubclass::PassedOn(combo, WM_PAINT), 1);
-  EXPECT_EQ(Hex(WindowPixel(combo, 0, 0)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, box.width - 1, box.height - 1)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, 1, 1)), Hex(kBackgroundColour));
+  ExpectFrames(combo);
   const COLORREF arrowColour = DcPixel(GetSkinAtlas().ComboSkin, 11, 0);
   EXPECT_EQ(CountPixels(combo, RECT{0, 0, box.width, box.height}, arrowColour), 0);
 }
@@ -179,17 +186,13 @@ TEST_F(ComboPainterTest, DropDownListIsFramedOverItsOwnPaintingWithTheButtonInIt
   RepaintNow(combo);
 
   EXPECT_GE(PainterSubclass::PassedOn(combo, WM_PAINT), 1);
-  const WindowBox box = GetWindowBox(combo);
-  EXPECT_EQ(Hex(WindowPixel(combo, 0, 0)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, box.width - 1, box.height - 1)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, 1, 1)), Hex(kBackgroundColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, 1, box.height - 2)), Hex(kBackgroundColour));
+  ExpectFrames(combo);
   ExpectFace(combo, kStateHot);
   ExpectArrow(combo, true);
 
   EnableWindow(combo, FALSE);
   RepaintNow(combo);
-  EXPECT_EQ(Hex(WindowPixel(combo, 0, 0)), Hex(kDisabledFrameColour));
+  ExpectFrames(combo, kDisabledFrameColour);
   ExpectArrow(combo, false);
 }
 
@@ -200,10 +203,7 @@ TEST_F(ComboPainterTest, EditableComboIsPaintedWhiteWithFrameAndButtonAlone) {
   RepaintNow(combo);
 
   EXPECT_EQ(PainterSubclass::PassedOn(combo, WM_PAINT), 0);
-  const WindowBox box = GetWindowBox(combo);
-  EXPECT_EQ(Hex(WindowPixel(combo, 0, 0)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, 0, box.height - 1)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(combo, 1, 1)), Hex(kBackgroundColour));
+  ExpectFrames(combo);
   ExpectFace(combo, kStatePressed);
   ExpectArrow(combo, true);
 }
@@ -214,8 +214,7 @@ TEST_F(ComboPainterTest, DriveListIsFramedWithItsButton) {
   PainterSubclass subclass(drives);
   RepaintNow(drives);
   EXPECT_GE(PainterSubclass::PassedOn(drives, WM_PAINT), 1);
-  EXPECT_EQ(Hex(WindowPixel(drives, 0, 0)), Hex(kFrameColour));
-  EXPECT_EQ(Hex(WindowPixel(drives, 1, 1)), Hex(kBackgroundColour));
+  ExpectFrames(drives);
   ExpectFace(drives, kStateNormal);
   ExpectArrow(drives, true);
 }

@@ -45,16 +45,6 @@ TEST_F(DrawingWrapperTest, FrameBoxDrawsOnePixelInsideTheBox) {
   EXPECT_EQ(At(14, 14), kPaper);
 }
 
-TEST_F(DrawingWrapperTest, FocusBoxIsADottedFrameThatUndoesItself) {
-  EXPECT_TRUE(DrawFocusBox(canvas_.get(), 2, 2, 20, 10));
-  int marked = 0;
-  for (int x = 2; x < 22; ++x) marked += At(x, 2) != kPaper;
-  EXPECT_GT(marked, 5);
-  EXPECT_LT(marked, 20) << "dotted";
-  DrawFocusBox(canvas_.get(), 2, 2, 20, 10);
-  for (int x = 2; x < 22; ++x) EXPECT_EQ(At(x, 2), kPaper) << x;
-}
-
 TEST_F(DrawingWrapperTest, CaptionIsCentredOnOneLineAndReturnsItsHeight) {
   SetTextColor(canvas_.get(), 0);
   SetBkMode(canvas_.get(), TRANSPARENT);
@@ -73,15 +63,6 @@ TEST_F(DrawingWrapperTest, CaptionIsCentredOnOneLineAndReturnsItsHeight) {
   EXPECT_LE(std::abs((ink.top + ink.bottom) - 29), 4) << "centred down";
 }
 
-TEST_F(DrawingWrapperTest, CaptionTooLongIsCutWithAnEllipsisOnOneLine) {
-  SetBkMode(canvas_.get(), TRANSPARENT);
-  ScopedMemoryDC scratch(40, 30);
-  const int lineHeight = DrawCaption(scratch.get(), L"歌", 0, 0, 40, 30, kCaptionFormat);
-  const int height = DrawCaption(canvas_.get(), L"一首很长很长很长的歌名", 0, 0, 40, 30, kCaptionFormat);
-  EXPECT_EQ(height, lineHeight) << "a single line";
-  for (int y = 0; y < 30; ++y) EXPECT_EQ(At(39, y), kPaper) << "nothing past the box, row " << y;
-}
-
 class WindowMeasureTest : public testing::Test {
  protected:
   OwnedWindow host_{CreateHostWindow(320, 240)};
@@ -92,19 +73,6 @@ TEST_F(WindowMeasureTest, CaptionComesBackInFullUnicode) {
   EXPECT_EQ(GetWindowCaption(button), L"查询 QQ 音乐");
   SetWindowTextW(button, L"");
   EXPECT_EQ(GetWindowCaption(button), L"");
-}
-
-TEST_F(WindowMeasureTest, BoxIsTheWindowRectangleWithItsSize) {
-  HWND button = CreateControl(host_.get(), L"Button", L"", 0, 0, 10, 20, 100, 24);
-  RECT rect{};
-  GetWindowRect(button, &rect);
-  const WindowBox box = GetWindowBox(button);
-  EXPECT_EQ(box.left, rect.left);
-  EXPECT_EQ(box.top, rect.top);
-  EXPECT_EQ(box.right, rect.right);
-  EXPECT_EQ(box.bottom, rect.bottom);
-  EXPECT_EQ(box.width, 100);
-  EXPECT_EQ(box.height, 24);
 }
 
 TEST_F(WindowMeasureTest, BorderSizeLeavesScrollBarsOut) {
