@@ -123,7 +123,7 @@ class ListView : public runtime::ListViewWindow {
   const Row* RowAt(int index) const;
   void ClearColumns();
   void AppendColumn(std::wstring_view text, double width);
-  void RowsChanged();
+  void RowChanged(int index);
   void ShowRows();
   void FillDisplayInfo(NMLVDISPINFOW& info) const;
   static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
