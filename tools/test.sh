@@ -22,6 +22,9 @@ quavlet_start_xvfb || exit 1
 # A persistent wineserver, booted before ctest: otherwise each test pays ~3 s.
 "$WINESERVER" -p
 "$WINE" wineboot -u </dev/null >/dev/null 2>&1
+# With no window manager on Xvfb, Wine waits 2 s for each managed window it hides or destroys;
+# the tests' windows are left unmanaged instead.
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 cleanup() {
   "$WINESERVER" -k 2>/dev/null
