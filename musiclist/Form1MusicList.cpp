@@ -25,6 +25,16 @@ std::wstring ConfiguredMusicHost() {
   return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
 }
 
+// Empties the list, then, if the reply has songs at the song path, fills it from every element
+// of the name anywhere in the reply, through the node list slot.
+void RefillSongList(const XmlDocument& document, XmlNodeList& slot, SongList& list,
+                    const wchar_t* elementName, TextDecoding decode) {
+  list.Clear();
+  if (document.SelectNodes(kSongPath).Length() == 0) return;
+  slot = document.GetElementsByTagName(elementName);
+  list.AppendDecodedTexts(slot, decode);
+}
+
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -46,13 +56,7 @@ void Form1::Command1_Click() {
     xmlDoc->SetValidateOnParse(false);
     loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
   }
-  if (loadOk) {
-    songAddresses.Clear();
-    if (xmlDoc->SelectNodes(kSongPath).Length() != 0) {
-      nodeList = xmlDoc->GetElementsByTagName(L"xsong_url");
-      songAddresses.AppendDecodedTexts(nodeList, DecodeAddress);
-    }
-  }
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", DecodeAddress);
   sing();
   song();
 
@@ -74,19 +78,11 @@ void Form1::QQ_KeyPress(int& KeyAscii) {
 }
 
 void Form1::sing() {
-  if (!loadOk) return;
-  songSingers.Clear();
-  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
-  nodeList = xmlDoc->GetElementsByTagName(L"xsinger_name");
-  songSingers.AppendDecodedTexts(nodeList, DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songSingers, L"xsinger_name", DecodeName);
 }
 
 void Form1::song() {
-  if (!loadOk) return;
-  songTitles.Clear();
-  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
-  nodeList = xmlDoc->GetElementsByTagName(L"xsong_name");
-  songTitles.AppendDecodedTexts(nodeList, DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songTitles, L"xsong_name", DecodeName);
 }
 
 void Form1::fillList() {
