@@ -22,9 +22,7 @@ quavlet_start_xvfb || exit 1
 # A persistent wineserver, booted before ctest: otherwise each test pays ~3 s.
 "$WINESERVER" -p
 "$WINE" wineboot -u </dev/null >/dev/null 2>&1
-# With no window manager on Xvfb, Wine waits 2 s for each managed window it hides or destroys;
-# the tests' windows are left unmanaged instead.
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+quavlet_window_manager off
 
 cleanup() {
   "$WINESERVER" -k 2>/dev/null
@@ -61,7 +59,9 @@ run_ctest() {
 
 run_ctest "Native logic tests" build/native -j "$quavlet_jobs"
 # One at a time under Wine: the window tests share one display, its focus and its pointer.
-run_ctest "Window tests under Wine" build/x86_64
+# A test that fails is run once more: under a loaded machine Wine now and then fails to start
+# a process at all, with no output; a real fault fails twice.
+run_ctest "Window tests under Wine" build/x86_64 --repeat until-pass:2
 
 echo
 echo "$passed passed, $failed failed"
