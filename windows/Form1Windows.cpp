@@ -6,6 +6,4 @@ namespace quavlet {
 
 void Form1::Command5_Click() {}
 
-void Form1::Command6_Click() {}
-
 }  // namespace quavlet

@@ -11,7 +11,7 @@ export QUAVLET_HOME="$quavlet_build_dir/home"
 
 # The marker names the prefix's set-up; a changed set-up gets a new name, so older prefixes are
 # made anew.
-quavlet_prefix_marker=.quavlet-ready-2
+quavlet_prefix_marker=.quavlet-ready-3
 quavlet_prefix_ready() { [ -f "$WINEPREFIX/$quavlet_prefix_marker" ]; }
 
 quavlet_make_prefix() {
@@ -20,7 +20,8 @@ quavlet_make_prefix() {
   rm -rf "$WINEPREFIX"
   mkdir -p "$QUAVLET_HOME"
   [ -f "$QUAVLET_HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$QUAVLET_HOME/.asoundrc"
-  "$WINE" wineboot -i </dev/null >/dev/null 2>&1
+  # Made with HOME in the build folder, so its Desktop and Documents never point at the real home.
+  HOME="$QUAVLET_HOME" "$WINE" wineboot -i </dev/null >/dev/null 2>&1
   "$WINESERVER" -w
   local script_dir
   script_dir=$(dirname "${BASH_SOURCE[0]}")

@@ -27,6 +27,8 @@ struct Sample {
   WPARAM check = BST_UNCHECKED;
 };
 
+}  // namespace
+
 // The class names the forms runtime gives its check boxes, option buttons and progress bars,
 // which the skin recognises; here they behave as the system's own controls.
 void RegisterRuntimeClassNames() {
@@ -46,6 +48,8 @@ void RegisterRuntimeClassNames() {
     RegisterClassExW(&system);
   }
 }
+
+namespace {
 
 DWORD DisabledIf(bool disabled) { return disabled ? WS_DISABLED : 0; }
 

@@ -39,6 +39,10 @@ class GalleryWindow {
   std::vector<std::unique_ptr<ButtonFaceSet>> faces_;
 };
 
+// The class names the forms runtime gives its check boxes, option buttons and progress bars,
+// registered over the system's controls (GalleryControls.cpp).
+void RegisterRuntimeClassNames();
+
 // Fills the gallery with its rows of controls (GalleryControls.cpp).
 void AddGalleryControls(GalleryWindow& gallery);
 
