@@ -52,7 +52,7 @@ sleep 0.3
 xdotool type --delay 50 "$sample_number"
 xdotool key Return
 sleep 2
-shot songs
+window_shot songs
 
 "$WINESERVER" -k 2>/dev/null
 wait "$program_pid" 2>/dev/null
