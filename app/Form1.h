@@ -14,8 +14,12 @@
 // A subsystem that needs state of its own on the main window adds it in its block below.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "musiclist/ListView.h"
+#include "musiclist/SongLists.h"
+#include "musiclist/XmlDocument.h"
 #include "runtime/Application.h"
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
@@ -42,7 +46,7 @@ class Form1 : public runtime::Form {
   runtime::TextBox QQ;
   runtime::WindowTimer Timer1;
   runtime::CommandButton Command4;
-  runtime::ListViewWindow ListView1;
+  ListView ListView1;
   runtime::ListBox List3;
   runtime::ListBox List2;
   runtime::ListBox List1;
@@ -105,6 +109,12 @@ class Form1 : public runtime::Form {
   void Command6_Click();
 
   // ---- State of the music list ----
+  std::unique_ptr<XmlDocument> xmlDoc;  // created by the first query, then reused
+  bool loadOk = false;                  // the last load's result
+  XmlNodeList nodeList;                 // the node list the last fill step walked
+  SongList songAddresses{List1};        // the song lists, as held by the hidden list boxes
+  SongList songSingers{List2};
+  SongList songTitles{List3};
 
   // ---- State of the player ----
 

@@ -44,6 +44,16 @@ window_shot() {
 shot main
 window_shot main-window
 
+# A sample user's songs: type the number into the QQ box as a person would and press Enter.
+sample_number=12345
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 60)) $((Y + 44)) click 1
+sleep 0.3
+xdotool type --delay 50 "$sample_number"
+xdotool key Return
+sleep 2
+window_shot songs
+
 "$WINESERVER" -k 2>/dev/null
 wait "$program_pid" 2>/dev/null
 exit 0

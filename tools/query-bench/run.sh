@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs the query benchmark under Wine and Xvfb against the local music list service.
+# Usage: tools/query-bench/run.sh [QQ number] [rounds]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+bash tools/setup/deps.sh
+source tools/setup/build.sh
+quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet_query_bench
+source tools/setup/wine-env.sh build/x86_64
+quavlet_make_prefix
+export HOME="$QUAVLET_HOME"
+quavlet_start_xvfb
+source tools/musicservice/service.sh
+cleanup() {
+  quavlet_stop_music_service
+  "$WINESERVER" -k 2>/dev/null || true
+  quavlet_stop_xvfb
+}
+trap cleanup EXIT
+quavlet_start_music_service build/query-bench-service.log
+"$WINESERVER" -p
+"$WINE" wineboot -u </dev/null >/dev/null 2>&1
+quavlet_window_manager off
+"$WINE" build/x86_64/tools/query-bench/quavlet_query_bench.exe "$@" | tr -d '\r'
