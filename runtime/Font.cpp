@@ -8,20 +8,20 @@ int PointsToPixelHeight(double points, int dotsPerInch) {
   return static_cast<int>(std::lround(points * dotsPerInch / 72.0));
 }
 
-gdi::Font CreateFontFromSpec(const FontSpec& spec, int dotsPerInch) {
+gdi::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch) {
   LOGFONTW logFont{};
   // A negative height asks for the character height, as point sizes mean.
-  logFont.lfHeight = -PointsToPixelHeight(spec.points, dotsPerInch);
-  logFont.lfWeight = spec.weight;
-  logFont.lfItalic = spec.italic;
-  logFont.lfUnderline = spec.underline;
-  logFont.lfStrikeOut = spec.strikeout;
-  logFont.lfCharSet = spec.charset;
+  logFont.lfHeight = -PointsToPixelHeight(font.points, dotsPerInch);
+  logFont.lfWeight = font.weight;
+  logFont.lfItalic = font.italic;
+  logFont.lfUnderline = font.underline;
+  logFont.lfStrikeOut = font.strikeout;
+  logFont.lfCharSet = font.charset;
   logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
   logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   logFont.lfQuality = DEFAULT_QUALITY;
   logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  lstrcpynW(logFont.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+  lstrcpynW(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE);
   return gdi::Font(CreateFontIndirectW(&logFont));
 }
 
