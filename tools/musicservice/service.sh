@@ -24,8 +24,8 @@ quavlet_start_music_service() {
 
 quavlet_stop_music_service() {
   if [ -n "${quavlet_music_service_pid:-}" ]; then
-    kill "$quavlet_music_service_pid" 2>/dev/null
-    wait "$quavlet_music_service_pid" 2>/dev/null
+    kill "$quavlet_music_service_pid" 2>/dev/null || true
+    wait "$quavlet_music_service_pid" 2>/dev/null || true
   fi
   return 0
 }
