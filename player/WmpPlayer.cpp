@@ -2,28 +2,9 @@
 
 #include <ocidl.h>
 
+#include "windows/Bstr.h"
+
 namespace quavlet {
-
-namespace {
-
-// Owns a BSTR for the scope.
-class Bstr {
- public:
-  Bstr() = default;
-  explicit Bstr(const std::wstring& text) : value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-  ~Bstr() { SysFreeString(value_); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-
-  BSTR get() const { return value_; }
-  BSTR* out() { return &value_; }
-  std::wstring text() const { return value_ ? std::wstring(value_, SysStringLen(value_)) : std::wstring(); }
-
- private:
-  BSTR value_ = nullptr;
-};
-
-}  // namespace
 
 WmpPlayer::WmpPlayer(ConstructionKey)
     : sink_([this](long newState) {
