@@ -1,18 +1,32 @@
-#include <windows.h>
+// Quavlet starts with its main window and ends when its last open window has closed.
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"ThunderRT6FormDC";
-  RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, L"ThunderRT6FormDC", L"Quavlet", WS_POPUP, 100, 100, 600, 325,
-                                nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, show);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+#include <windows.h>
+#include <ole2.h>
+
+#include "app/Form1.h"
+#include "runtime/Application.h"
+
+namespace {
+
+// The user-interface thread is a single-threaded apartment with OLE, for the embedded controls.
+class OleApartment {
+ public:
+  OleApartment() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleApartment() {
+    if (initialized_) OleUninitialize();
   }
-  return 0;
+  OleApartment(const OleApartment&) = delete;
+  OleApartment& operator=(const OleApartment&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  OleApartment apartment;
+  quavlet::runtime::Application application(instance);
+  application.Show<quavlet::Form1>();
+  return application.Run();
 }

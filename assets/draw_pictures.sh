@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Draws the program's pictures and icons with ImageMagick and writes them beside this script:
+# 24-bit BMP pictures in pictures/ (magenta 255,0,255 = transparent: those pixels are left
+# undrawn) and 24-bit icons in icons/ (packed by make_icon.py). Pure blue 0,0,255 is the shaped
+# windows' colour key: a pixel drawn in it becomes a hole, which rounds the corners of pictures
+# that have no transparent pixels. One function per picture; run with no argument to draw all,
+# or name the pictures to draw.
+set -euo pipefail
+cd "$(dirname "$0")"
+mkdir -p pictures icons
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cjk=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
+latin=DejaVu-Sans-Bold
+
+title_top='#3d92dc'
+title_bottom='#1d68b3'
+client='#dcecf9'
+strip='#f1f7fd'
+rim='#2a5f96'
+transparent='#ff00ff'
+key='#0000ff'
+
+# save <source> <target.bmp>: a 24-bit BMP without alpha.
+save() { convert "$1" -alpha off -type TrueColor "BMP3:$2"; }
+
+# masked <picture> <hard mask (white = keep)> <outside colour> <target>: the picture where the
+# mask is white, the outside colour elsewhere, with no blended edge.
+masked() {
+  local size
+  size=$(identify -format '%wx%h' "$1")
+  convert -size "$size" xc:"$3" "$1" "$2" -compose over -composite "$work/masked.png"
+  save "$work/masked.png" "$4"
+}
+
+# Image1, 600 x 325: the main window's face. Title strip with the minimise, maximise and close
+# glyphs at the top right (under MI at 512,1 and CL at 561,1), light client area, lighter bottom
+# strip, a rim, and rounded corners that are transparent.
+draw_face() {
+  convert -size 600x325 xc:"$client" \
+    \( -size 600x28 gradient:"$title_top-$title_bottom" \) -geometry +0+0 -composite \
+    -fill '#17508c' -draw 'rectangle 0,28 599,28' \
+    -fill '#f7fbff' -draw 'rectangle 0,29 599,29' \
+    -fill '#c9def2' -draw 'rectangle 6,74 593,74' \
+    -fill '#b9d3ec' -draw 'rectangle 0,298 599,298' \
+    -fill "$strip" -draw 'rectangle 0,299 599,324' \
+    -fill '#2c78c2' -draw 'rectangle 512,1 598,17' \
+    -fill '#5ea6e4' -draw 'rectangle 537,3 537,15' -draw 'rectangle 560,3 560,15' \
+    -fill '#16528f' -draw 'rectangle 511,1 511,17' -draw 'rectangle 511,18 598,18' \
+    -fill white -draw 'rectangle 520,11 529,12' \
+    -fill none -stroke white -strokewidth 1 +antialias \
+    -draw 'rectangle 544,5 553,13' -draw 'line 544,6 553,6' \
+    -draw 'line 575,5 584,13' -draw 'line 576,5 585,13' -draw 'line 584,5 575,13' -draw 'line 585,5 576,13' \
+    "$work/face.png"
+  convert -size 600x325 xc:black +antialias -fill white -draw 'roundrectangle 0,0 599,324 8,8' "$work/face-mask.png"
+  convert "$work/face.png" +antialias -fill none -stroke "$rim" -strokewidth 1 \
+    -draw 'roundrectangle 0,0 599,324 8,8' "$work/face-rim.png"
+  masked "$work/face-rim.png" "$work/face-mask.png" "$transparent" pictures/face.bmp
+}
+
+# Image5, 227 x 24: the program's name and a slogan on the title strip's colours. It has no
+# transparent pixels; its top-left corner is drawn in the colour key, so the window stays round.
+draw_title() {
+  convert -size 227x28 gradient:"$title_top-$title_bottom" -crop 227x24+0+0 +repage \
+    -font "$latin" -pointsize 15 -fill '#0f3f70' -annotate +9+18 'Quavlet' \
+    -fill white -annotate +8+17 'Quavlet' \
+    -font "$cjk" -pointsize 12 -fill '#dff0ff' -annotate +86+17 '好友空间音乐，一点就听' \
+    -fill "$rim" -draw 'point 8,1' -draw 'point 5,2' -draw 'point 3,3' -draw 'point 2,5' -draw 'point 1,8' \
+    "$work/title.png"
+  convert -size 227x24 xc:black +antialias -fill white -draw 'roundrectangle 0,0 260,60 8,8' "$work/title-mask.png"
+  masked "$work/title.png" "$work/title-mask.png" "$key" pictures/title.bmp
+}
+
+# The logo: a white quaver on a blue disc. Image2 (47 x 47) and the icons use it.
+draw_logo_png() {  # <size> <target.png> <background>
+  local size=$1 target=$2 background=$3
+  local s=$((size * 8))
+  convert -size ${s}x${s} xc:"$background" \
+    -fill '#1d68b3' -draw "circle $((s / 2)),$((s / 2)) $((s / 2)),$((s / 32))" \
+    -fill '#3d92dc' -draw "circle $((s / 2)),$((s * 15 / 32)) $((s / 2)),$((s * 3 / 32))" \
+    -fill white \
+    -draw "ellipse $((s * 13 / 32)),$((s * 22 / 32)) $((s * 5 / 32)),$((s * 4 / 32)) 0,360" \
+    -draw "rectangle $((s * 16 / 32)),$((s * 7 / 32)) $((s * 18 / 32)),$((s * 22 / 32))" \
+    -draw "polygon $((s * 18 / 32)),$((s * 7 / 32)) $((s * 25 / 32)),$((s * 12 / 32)) $((s * 25 / 32)),$((s * 16 / 32)) $((s * 18 / 32)),$((s * 11 / 32))" \
+    -resize ${size}x${size} "$target"
+}
+
+draw_logo() {
+  draw_logo_png 47 "$work/logo.png" "$client"
+  save "$work/logo.png" pictures/logo.bmp
+}
+
+# CL, 38 x 17: the highlighted close button, a white cross on red, with the window's rounded
+# top-right corner kept (in the colour key).
+draw_close() {
+  convert -size 38x17 gradient:'#f0674f-#c8321f' \
+    -fill '#8e1e10' -draw 'rectangle 0,17 37,17' \
+    -fill none -stroke white -strokewidth 1 +antialias \
+    -draw 'line 14,4 23,12' -draw 'line 15,4 24,12' -draw 'line 23,4 14,12' -draw 'line 24,4 15,12' \
+    "$work/close.png"
+  convert -size 38x17 xc:black +antialias -fill white -draw 'roundrectangle -20,-1 38,30 8,8' "$work/close-mask.png"
+  masked "$work/close.png" "$work/close-mask.png" "$key" pictures/close.bmp
+}
+
+# MI, 26 x 17: the highlighted minimise button, a white bar on blue.
+draw_minimize() {
+  convert -size 26x17 gradient:'#6cb6f0-#2f80cc' \
+    -fill '#16528f' -draw 'rectangle 0,0 0,16' \
+    -fill white -draw 'rectangle 8,10 17,11' \
+    "$work/minimize.png"
+  save "$work/minimize.png" pictures/minimize.bmp
+}
+
+# The program's icon: 48 x 48, 24 bits per pixel.
+draw_icon() {
+  draw_logo_png 48 "$work/icon.png" white
+  save "$work/icon.png" "$work/icon.bmp"
+  python3 make_icon.py "$work/icon.bmp" icons/quavlet.ico
+}
+
+pictures=("$@")
+[ ${#pictures[@]} -gt 0 ] || pictures=(face title logo close minimize icon)
+for picture in "${pictures[@]}"; do
+  "draw_$picture"
+  echo "drew $picture"
+done

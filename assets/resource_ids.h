@@ -1,0 +1,14 @@
+#pragma once
+
+// Resource identifiers of the pictures and icons embedded by quavlet.rc. Kept free of anything
+// but #define so that the resource compiler reads it too.
+
+// Icons
+#define IDI_QUAVLET 1  // the program's 48 x 48 icon, 24 bits per pixel
+
+// Main window pictures (magenta pixels are transparent)
+#define IDB_FORM1_FACE 101    // Image1: 600 x 325, the window's face
+#define IDB_FORM1_TITLE 102   // Image5: 227 x 24, name and slogan
+#define IDB_FORM1_LOGO 103    // Image2: 47 x 47, the logo
+#define IDB_CLOSE_HOT 104     // CL: 38 x 17, highlighted close button
+#define IDB_MINIMIZE_HOT 105  // MI: 26 x 17, highlighted minimise button

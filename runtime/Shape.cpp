@@ -1,0 +1,44 @@
+#include "runtime/Shape.h"
+
+#include <algorithm>
+
+#include "runtime/GdiHandles.h"
+#include "runtime/Colors.h"
+
+namespace quavlet::runtime {
+
+void Shape::Design(const ShapeDesign& design) {
+  look_ = design;
+  SetPlaceQuietly(design.place);
+  SetVisible(design.visible);
+  Invalidate();
+}
+
+void Shape::SetFillColor(Color color) {
+  look_.fillColor = color;
+  Invalidate();
+}
+
+void Shape::SetBorderColor(Color color) {
+  look_.borderColor = color;
+  Invalidate();
+}
+
+void Shape::Paint(HDC dc) {
+  const PixelBox box = Pixels();
+  gdi::Brush fill(look_.filled ? CreateSolidBrush(ResolveColor(look_.fillColor)) : nullptr);
+  gdi::Pen outline(look_.borderWidth > 0 ? CreatePen(PS_INSIDEFRAME, look_.borderWidth, ResolveColor(look_.borderColor))
+                                         : nullptr);
+  gdi::ScopedSelect selectBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get()) : GetStockObject(NULL_BRUSH));
+  gdi::ScopedSelect selectPen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(NULL_PEN));
+  const int right = box.left + box.width;
+  const int bottom = box.top + box.height;
+  if (look_.kind == ShapeKind::RoundedRectangle) {
+    const int corner = std::min(box.width, box.height) / 4;
+    RoundRect(dc, box.left, box.top, right, bottom, corner, corner);
+  } else {
+    Rectangle(dc, box.left, box.top, right, bottom);
+  }
+}
+
+}  // namespace quavlet::runtime

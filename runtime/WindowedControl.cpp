@@ -1,0 +1,163 @@
+#include "runtime/WindowedControl.h"
+
+#include <commctrl.h>
+
+#include "runtime/Application.h"
+#include "runtime/Colors.h"
+#include "runtime/Form.h"
+
+namespace quavlet::runtime {
+namespace {
+constexpr UINT_PTR kKeyboardSubclassId = 1;
+}
+
+WindowedControl::WindowedControl(std::wstring className) : className_(std::move(className)) {}
+
+WindowedControl::~WindowedControl() {
+  if (form_) form_->Remove(*this);
+  if (window_) {
+    RemoveWindowSubclass(window_, KeyboardSubclass, kKeyboardSubclassId);
+    DestroyWindow(window_);
+  }
+}
+
+void WindowedControl::Design(const ControlDesign& design) {
+  design_ = design;
+  if (!window_) return;
+  Move(design.place);
+  SetText(design.text);
+  SetEnabled(design.enabled);
+  SetVisible(design.visible);
+  ApplyFont();
+}
+
+bool WindowedControl::Create(Form& form, int id) {
+  form_ = &form;
+  const PixelBox box = form.ToPixels(design_.place);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | Style();
+  if (design_.tabStop) style |= WS_TABSTOP;
+  if (design_.visible) style |= WS_VISIBLE;
+  if (!design_.enabled) style |= WS_DISABLED;
+  window_ = CreateWindowExW(ExStyle(), className_.c_str(), design_.text.c_str(), style, box.left, box.top, box.width,
+                            CreationHeight(box.height), form.hWnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), form.application().instance(),
+                            nullptr);
+  if (!window_) return false;
+  SetWindowSubclass(window_, KeyboardSubclass, kKeyboardSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ApplyFont();
+  OnCreated();
+  return true;
+}
+
+void WindowedControl::ApplyFont() {
+  if (!window_ || !form_) return;
+  font_.reset();
+  if (design_.font) font_ = CreateFontFromSpec(*design_.font, form_->Dpi());
+  const HFONT font = font_ ? font_.get() : form_->FontHandle();
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void WindowedControl::Move(const Place& place) {
+  design_.place = place;
+  if (!window_ || !form_) return;
+  const PixelBox box = form_->ToPixels(place);
+  SetWindowPos(window_, nullptr, box.left, box.top, box.width, CreationHeight(box.height),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowedControl::SetEnabled(bool enabled) {
+  design_.enabled = enabled;
+  if (window_) EnableWindow(window_, enabled);
+}
+
+void WindowedControl::SetVisible(bool visible) {
+  design_.visible = visible;
+  if (window_) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+std::wstring WindowedControl::Text() const {
+  if (!window_) return design_.text;
+  const int length = GetWindowTextLengthW(window_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), length + 1)));
+  return text;
+}
+
+void WindowedControl::SetText(std::wstring_view text) {
+  design_.text = text;
+  if (window_) SetWindowTextW(window_, design_.text.c_str());
+}
+
+void WindowedControl::SetToolTipText(std::wstring_view text) {
+  design_.toolTip = text;
+  if (!window_ || !form_ || !form_->ToolTipWindow()) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = form_->hWnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  tool.lpszText = design_.toolTip.data();
+  SendMessageW(form_->ToolTipWindow(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void WindowedControl::SetFont(const FontSpec& font) {
+  design_.font = font;
+  ApplyFont();
+}
+
+void WindowedControl::SetForeColor(Color color) {
+  design_.foreColor = color;
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
+void WindowedControl::SetBackColor(Color color) {
+  design_.backColor = color;
+  backBrush_.reset();
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
+void WindowedControl::SetFocus() const {
+  if (window_) ::SetFocus(window_);
+}
+
+std::optional<LRESULT> WindowedControl::OnControlColor(HDC dc) {
+  if (!design_.foreColor && !design_.backColor) return std::nullopt;
+  SetTextColor(dc, ResolveColor(design_.foreColor.value_or(kWindowTextColor)));
+  const COLORREF back = ResolveColor(design_.backColor.value_or(kWindowColor));
+  SetBkColor(dc, back);
+  if (!backBrush_) backBrush_.reset(CreateSolidBrush(back));
+  return reinterpret_cast<LRESULT>(backBrush_.get());
+}
+
+LRESULT WindowedControl::OnCharacter(WPARAM wParam, LPARAM lParam) {
+  // Tab moves the focus (on its key-down); its character is not typed anywhere.
+  if (wParam == L'\t') return 0;
+  const HWND window = window_;
+  int character = static_cast<int>(wParam);
+  OnKeyPress(character);
+  if (character == 0 || !IsWindow(window)) return 0;
+  return DefSubclassProc(window, WM_CHAR, static_cast<WPARAM>(character), lParam);
+}
+
+LRESULT CALLBACK WindowedControl::KeyboardSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                   UINT_PTR id, DWORD_PTR self) {
+  auto* control = reinterpret_cast<WindowedControl*>(self);
+  switch (message) {
+    case WM_KEYDOWN:
+      if (wParam == VK_TAB && control->form_) {
+        control->form_->FocusNextControl(GetKeyState(VK_SHIFT) < 0);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      return control->OnCharacter(wParam, lParam);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, KeyboardSubclass, id);
+      control->window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace quavlet::runtime

@@ -1,0 +1,104 @@
+#pragma once
+
+// A control that is a real child window of a standard class. Its design (place, text, tooltip,
+// colours, font, enabled, visible) is kept by the object, applied when the form creates the
+// window and passed on at once while the window exists. Tab, and the character keys of
+// KeyPress, are taken from the window through a subclass, so they work under any message loop.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "runtime/Events.h"
+#include "runtime/Font.h"
+#include "runtime/GdiHandles.h"
+#include "runtime/color.h"
+#include "runtime/twips.h"
+
+namespace quavlet::runtime {
+
+class Form;
+
+struct ControlDesign {
+  Place place{};
+  std::wstring text{};
+  std::wstring toolTip{};
+  bool enabled = true;
+  bool visible = true;
+  bool tabStop = true;
+  std::optional<FontSpec> font{};  // the form's font when not given
+  std::optional<Color> foreColor{};
+  std::optional<Color> backColor{};
+};
+
+class WindowedControl {
+ public:
+  explicit WindowedControl(std::wstring className);
+  virtual ~WindowedControl();
+  WindowedControl(const WindowedControl&) = delete;
+  WindowedControl& operator=(const WindowedControl&) = delete;
+
+  void Design(const ControlDesign& design);
+
+  HWND hWnd() const { return window_; }
+  Form* Parent() const { return form_; }
+  const std::wstring& ClassName() const { return className_; }
+
+  const Place& GetPlace() const { return design_.place; }
+  double Left() const { return design_.place.left; }
+  double Top() const { return design_.place.top; }
+  double Width() const { return design_.place.width; }
+  double Height() const { return design_.place.height; }
+  void Move(const Place& place);
+
+  bool Enabled() const { return design_.enabled; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return design_.visible; }
+  void SetVisible(bool visible);
+  bool TabStop() const { return design_.tabStop; }
+  std::wstring Text() const;
+  void SetText(std::wstring_view text);
+  const std::wstring& ToolTipText() const { return design_.toolTip; }
+  void SetToolTipText(std::wstring_view text);
+  void SetFont(const FontSpec& font);
+  std::optional<Color> ForeColor() const { return design_.foreColor; }
+  std::optional<Color> BackColor() const { return design_.backColor; }
+  void SetForeColor(Color color);
+  void SetBackColor(Color color);
+  void SetFocus() const;
+
+ protected:
+  // The class-specific style bits; the runtime adds WS_CHILD, WS_TABSTOP and visibility.
+  virtual DWORD Style() const = 0;
+  virtual DWORD ExStyle() const { return 0; }
+  // The window's height at creation (a combo box is created with its drop-down list's height).
+  virtual int CreationHeight(int designHeight) const { return designHeight; }
+  virtual void OnCreated() {}
+  virtual void OnCommand(WORD notification) { (void)notification; }
+  virtual LRESULT OnNotify(const NMHDR& header) {
+    (void)header;
+    return 0;
+  }
+  // A character typed into the control; set it to 0 to swallow it.
+  virtual void OnKeyPress(int& character) { (void)character; }
+  // The colours painted with, when the control has its own.
+  virtual std::optional<LRESULT> OnControlColor(HDC dc);
+
+ private:
+  friend class Form;
+  bool Create(Form& form, int id);
+  void ApplyFont();
+  static LRESULT CALLBACK KeyboardSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR self);
+  LRESULT OnCharacter(WPARAM wParam, LPARAM lParam);
+
+  std::wstring className_;
+  ControlDesign design_;
+  Form* form_ = nullptr;
+  HWND window_ = nullptr;
+  gdi::Font font_;
+  gdi::Brush backBrush_;
+};
+
+}  // namespace quavlet::runtime
