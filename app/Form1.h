@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "player/PlayerControl.h"
 #include "runtime/Application.h"
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
@@ -59,7 +60,7 @@ class Form1 : public runtime::Form {
   runtime::Label Label5;
   runtime::Image CL;
   runtime::Image MI;
-  runtime::HostWindow WP1;
+  PlayerControl WP1;
   runtime::Label gqm;
   runtime::Label Label1;
   runtime::Label gq;

@@ -1,10 +1,11 @@
 // The main window's buttons for the other windows: the promotion page and the desktop shortcut.
 
 #include "app/Form1.h"
+#include "windows/Form4.h"
 
 namespace quavlet {
 
-void Form1::Command5_Click() {}
+void Form1::Command5_Click() { application().Show<Form4>(); }
 
 void Form1::Command6_Click() {}
 
