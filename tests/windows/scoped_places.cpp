@@ -1,0 +1,58 @@
+#include "tests/windows/scoped_places.h"
+
+#include <string>
+
+namespace quavlet::test {
+
+namespace fs = std::filesystem;
+
+TemporaryFolder::TemporaryFolder(const fs::path& parent) {
+  for (unsigned attempt = 0;; ++attempt) {
+    fs::path candidate = parent / (L"quavlet-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt));
+    if (fs::create_directory(candidate)) {
+      path_ = std::move(candidate);
+      return;
+    }
+  }
+}
+
+TemporaryFolder::~TemporaryFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+fs::path TemporaryFolder::Make(const std::wstring& relative) const {
+  fs::path folder = path_ / relative;
+  fs::create_directories(folder);
+  return folder;
+}
+
+ScopedCurrentDirectory::ScopedCurrentDirectory(const fs::path& directory) : previous_(fs::current_path()) {
+  fs::current_path(directory);
+}
+
+ScopedCurrentDirectory::~ScopedCurrentDirectory() {
+  std::error_code ignored;
+  fs::current_path(previous_, ignored);
+}
+
+ScopedEnvironmentVariable::ScopedEnvironmentVariable(std::wstring name) : name_(std::move(name)) {
+  const DWORD needed = GetEnvironmentVariableW(name_.c_str(), nullptr, 0);
+  if (needed == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return;
+  std::wstring value(needed, L'\0');
+  value.resize(needed ? GetEnvironmentVariableW(name_.c_str(), value.data(), needed) : 0);
+  previous_ = std::move(value);
+}
+
+ScopedEnvironmentVariable::~ScopedEnvironmentVariable() {
+  SetEnvironmentVariableW(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
+}
+
+void ScopedEnvironmentVariable::Set(const std::wstring& value) const {
+  SetEnvironmentVariableW(name_.c_str(), value.c_str());
+}
+
+void ScopedEnvironmentVariable::Unset() const { SetEnvironmentVariableW(name_.c_str(), nullptr); }
+
+}  // namespace quavlet::test
