@@ -11,8 +11,18 @@ export QUAVLET_HOME="$quavlet_build_dir/home"
 
 quavlet_prefix_ready() { [ -f "$WINEPREFIX/.quavlet-ready" ]; }
 
+# Windows are left to Wine, not to a window manager: headless there is none, and Wine would
+# wait 2 s for one each time an active window is hidden or closed. Also applied to prefixes
+# made before this setting existed.
+quavlet_unmanaged_windows() {
+  [ -f "$WINEPREFIX/.quavlet-unmanaged" ] && return 0
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.quavlet-unmanaged"
+}
+
 quavlet_make_prefix() {
-  quavlet_prefix_ready && return 0
+  quavlet_prefix_ready && { quavlet_unmanaged_windows; return 0; }
   echo "Creating the Wine prefix in $WINEPREFIX (first run only)..."
   rm -rf "$WINEPREFIX"
   mkdir -p "$QUAVLET_HOME"
@@ -35,4 +45,5 @@ PY
   "$WINE" regedit /S 'C:\quavlet-fonts.reg' >/dev/null 2>&1
   "$WINESERVER" -w
   touch "$WINEPREFIX/.quavlet-ready"
+  quavlet_unmanaged_windows
 }
