@@ -77,7 +77,7 @@ bool Form::CreateFormWindow() {
   if (!window_) return false;
   if (design_.icon) {
     const HINSTANCE instance = application_.instance();
-    const auto big = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
+    const auto big = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, 0, 0, LR_SHARED);
     const auto small = LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
@@ -278,7 +278,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_TAB) {
-        FocusNextControl(GetKeyState(VK_SHIFT) < 0);
+        FocusNextControl(GetKeyState(VK_SHIFT) < 0, nullptr);
         return 0;
       }
       break;
@@ -386,14 +386,13 @@ void Form::OnSetFocus() {
   }
 }
 
-void Form::FocusNextControl(bool backwards) {
+void Form::FocusNextControl(bool backwards, HWND from) {
   const int count = static_cast<int>(windowed_.size());
   if (count == 0) return;
-  const HWND focus = GetFocus();
   int current = backwards ? count : -1;
   for (int index = 0; index < count; ++index) {
     const HWND control = windowed_[static_cast<size_t>(index)]->hWnd();
-    if (control && (control == focus || IsChild(control, focus))) current = index;
+    if (control && (control == from || IsChild(control, from))) current = index;
   }
   for (int step = 1; step <= count; ++step) {
     const int index = ((current + (backwards ? -step : step)) % count + count) % count;

@@ -106,9 +106,9 @@ class Form {
 
   // The front-most visible windowless control that takes the pointer at a client pixel.
   WindowlessControl* WindowlessAt(POINT pixel) const;
-  // Moves the focus to the next (or previous) windowed control in tab order that is visible,
-  // enabled and a tab stop.
-  void FocusNextControl(bool backwards);
+  // Moves the focus from a control (the focused one by default) to the next (or previous)
+  // windowed control in tab order that is visible, enabled and a tab stop.
+  void FocusNextControl(bool backwards, HWND from = GetFocus());
   // The form's tooltip window, which shows the controls' ToolTipText.
   HWND ToolTipWindow() const { return toolTip_; }
   void InvalidatePixels(const PixelBox& box);
@@ -169,6 +169,7 @@ class Form {
   // release until every button is up, as a captured pointer does.
   WindowlessControl* pressed_ = nullptr;
   bool pressActive_ = false;
+  bool doubleClickPress_ = false;
 };
 
 }  // namespace quavlet::runtime

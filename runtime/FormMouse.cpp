@@ -67,8 +67,10 @@ void Form::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
         pressActive_ = true;
         SetCapture(window_);
       }
-      // The second press of a double-click raises DblClick in place of MouseDown.
+      // The second press of a double-click raises DblClick in place of MouseDown, and its
+      // release raises no second Click.
       const bool doubleClick = message == WM_LBUTTONDBLCLK;
+      if (button == kLeftButton) doubleClickPress_ = doubleClick;
       Deliver(pressed_, doubleClick ? MouseKind::DblClick : MouseKind::Down, button, shift, pixel);
       break;
     }
@@ -76,7 +78,7 @@ void Form::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!pressActive_) break;
       WindowlessControl* target = pressed_;
       Deliver(target, MouseKind::Up, button, shift, pixel);
-      if (button == kLeftButton && window_ && WindowlessAt(pixel) == target) {
+      if (button == kLeftButton && !doubleClickPress_ && window_ && WindowlessAt(pixel) == target) {
         Deliver(target, MouseKind::Click, button, shift, pixel);
       }
       if (ButtonsHeld(wParam) == 0) EndPress();

@@ -48,7 +48,7 @@ void Image::LoadPicture() {
     BITMAP info{};
     if (bitmap_ && GetObjectW(bitmap_.get(), sizeof(info), &info)) pictureSize_ = {info.bmWidth, info.bmHeight};
   } else if (iconResource_) {
-    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, 0, 0, LR_SHARED));
     ICONINFO info{};
     if (icon_ && GetIconInfo(icon_, &info)) {
       BITMAP mask{};

@@ -144,7 +144,7 @@ LRESULT CALLBACK WindowedControl::KeyboardSubclass(HWND window, UINT message, WP
   switch (message) {
     case WM_KEYDOWN:
       if (wParam == VK_TAB && control->form_) {
-        control->form_->FocusNextControl(GetKeyState(VK_SHIFT) < 0);
+        control->form_->FocusNextControl(GetKeyState(VK_SHIFT) < 0, window);
         return 0;
       }
       break;

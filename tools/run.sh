@@ -29,8 +29,10 @@ fi
 
 program=build/x86_64/app/quavlet.exe
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  quavlet_window_manager on
   "$WINE" "$program"
 else
   quavlet_start_xvfb
+  quavlet_window_manager off
   bash tools/demo/headless.sh "$program" build/screenshots
 fi

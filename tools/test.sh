@@ -22,6 +22,7 @@ quavlet_start_xvfb || exit 1
 # A persistent wineserver, booted before ctest: otherwise each test pays ~3 s.
 "$WINESERVER" -p
 "$WINE" wineboot -u </dev/null >/dev/null 2>&1
+quavlet_window_manager off
 
 cleanup() {
   "$WINESERVER" -k 2>/dev/null

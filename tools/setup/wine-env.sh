@@ -47,3 +47,15 @@ PY
   touch "$WINEPREFIX/.quavlet-ready"
   quavlet_unmanaged_windows
 }
+
+# quavlet_window_manager on|off: whether Wine hands its windows to the X window manager. Under
+# Xvfb there is none, and Wine would wait up to 2 s for it each time a shown window goes, so the
+# headless runs switch it off; on a desktop it stays on.
+quavlet_window_manager() {
+  if [ "$1" = off ]; then
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  else
+    "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+  fi
+  return 0
+}

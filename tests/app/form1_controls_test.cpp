@@ -1,0 +1,220 @@
+// The main window's controls as built: each one's kind, place, text, tooltip, colours, font and
+// initial state, the stacking of the windowless ones and the tab order of the windowed ones.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "tests/app/form1_fixture.h"
+
+namespace quavlet::test {
+namespace {
+
+std::wstring ToolTipOf(const runtime::Form& form, HWND control) {
+  wchar_t text[128] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = form.hWnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(form.ToolTipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+struct WindowedRow {
+  const char* name;
+  const runtime::WindowedControl* control;
+  const wchar_t* className;
+  PixelBox box;
+  const wchar_t* text;
+  const wchar_t* toolTip;
+  bool enabled;
+  bool visible;
+};
+
+TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
+  const WindowedRow rows[] = {
+      {"Text1", &form->Text1, L"Edit", {272, 320, 12, 18}, L"http://www.brindlebox.example/", L"", true, true},
+      {"Command6", &form->Command6, L"Button", {288, 296, 193, 25}, L"支持我们发展！！！", L"关于我们", true, true},
+      {"Command5", &form->Command5, L"Button", {448, 32, 153, 25}, L"免费生活查询工具", L"关于我们", true, true},
+      {"Command3", &form->Command3, L"Button", {216, 32, 41, 25}, L"退出", L"退出程序", true, true},
+      {"Command2", &form->Command2, L"Button", {168, 32, 41, 25}, L"播/暂", L"播放或暂停", false, true},
+      {"Command1", &form->Command1, L"Button", {120, 32, 41, 25}, L"查询", L"查询", true, true},
+      {"QQ", &form->QQ, L"Edit", {8, 32, 105, 25}, L"", L"", true, true},
+      {"Command4", &form->Command4, L"Button", {264, 32, 41, 25}, L"关于", L"关于我们", true, true},
+      {"ListView1", &form->ListView1, L"SysListView32", {8, 80, 585, 217}, L"", L"", true, true},
+      {"List3", &form->List3, L"ListBox", {720, 544, 209, 160}, L"", L"", true, false},
+      {"List2", &form->List2, L"ListBox", {936, 544, 209, 160}, L"", L"", true, false},
+      {"List1", &form->List1, L"ListBox", {408, 568, 289, 160}, L"", L"", true, false},
+      {"WP1", &form->WP1, L"QuavletPlayerHost", {600, 280, 585, 45}, L"", L"", true, false},
+  };
+  for (const WindowedRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const runtime::WindowedControl& control = *row.control;
+    ASSERT_NE(control.hWnd(), nullptr);
+    EXPECT_EQ(GetParent(control.hWnd()), form->hWnd());
+    EXPECT_EQ(ClassOf(control.hWnd()), row.className);
+    EXPECT_EQ(ChildBox(control.hWnd()), row.box);
+    EXPECT_EQ(control.Text(), row.text);
+    EXPECT_EQ(ToolTipOf(*form, control.hWnd()), row.toolTip);
+    EXPECT_EQ(IsWindowEnabled(control.hWnd()) != FALSE, row.enabled);
+    EXPECT_EQ((GetWindowLongPtrW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
+  }
+}
+
+TEST_F(MainWindow, TheComboBoxIsADropDownListOfOneTwoThreeWithNothingPicked) {
+  const HWND combo = form->Combo1.hWnd();
+  EXPECT_EQ(ClassOf(combo), L"ComboBox");
+  EXPECT_EQ(GetWindowLongPtrW(combo, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+  const PixelBox box = ChildBox(combo);
+  EXPECT_EQ(box.left, 552);
+  EXPECT_EQ(box.top, 300);
+  EXPECT_EQ(box.width, 41);
+  ASSERT_EQ(form->Combo1.ListCount(), 3);
+  EXPECT_EQ(form->Combo1.List(0), L"1");
+  EXPECT_EQ(form->Combo1.List(1), L"2");
+  EXPECT_EQ(form->Combo1.List(2), L"3");
+  EXPECT_EQ(form->Combo1.ListIndex(), -1);
+  EXPECT_EQ(form->Combo1.Text(), L"");
+}
+
+TEST_F(MainWindow, TheNumberBoxAndTheSongListHaveTheirColoursAndFont) {
+  const LOGFONTW font = FontOf(form->QQ.hWnd());
+  EXPECT_STREQ(font.lfFaceName, L"宋体");
+  EXPECT_EQ(font.lfCharSet, 134);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -16);  // 12 pt
+  EXPECT_EQ(form->QQ.ForeColor(), 0x0000C000u);
+  EXPECT_EQ(form->QQ.BackColor(), 0x00FFFCEEu);
+  EXPECT_EQ(SendMessageW(form->ListView1.hWnd(), LVM_GETTEXTCOLOR, 0, 0), 0x00BE9507);
+  EXPECT_EQ(SendMessageW(form->ListView1.hWnd(), LVM_GETBKCOLOR, 0, 0), 0x00FFFCEE);
+  EXPECT_EQ(GetWindowLongPtrW(form->ListView1.hWnd(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+  EXPECT_DOUBLE_EQ(form->ListView1.Width(), 8775);
+}
+
+TEST_F(MainWindow, WindowlessControlsStackFrontToBackAsDesigned) {
+  const std::vector<runtime::WindowlessControl*> expected = {
+      &form->Label10, &form->Label9, &form->Image5, &form->Image4, &form->Label3, &form->Image3,
+      &form->Label7,  &form->GuRL,   &form->Label8, &form->Image2, &form->Label6, &form->Label5,
+      &form->CL,      &form->MI,     &form->gqm,    &form->Label1, &form->gq,     &form->Label2,
+      &form->Label4,  &form->Image1};
+  EXPECT_EQ(form->WindowlessControls(), expected);
+}
+
+struct WindowlessRow {
+  const char* name;
+  const runtime::WindowlessControl* control;
+  Place place;  // twips; a sized label keeps its left and top
+  bool visible;
+};
+
+TEST_F(MainWindow, PicturesAndFixedLabelsAreInPlaceAndVisibleAsDesigned) {
+  const WindowlessRow rows[] = {
+      {"Label10", &form->Label10, {3960, 120, 2055, 375}, true},
+      {"Label9", &form->Label9, {120, 4560, 4575, 255}, true},
+      {"Image5", &form->Image5, {0, 0, 3405, 360}, true},
+      {"Image4", &form->Image4, {1680, 0, 975, 255}, true},
+      {"Label3", &form->Label3, {0, 0, 3375, 375}, true},
+      {"Image3", &form->Image3, {3000, 120, 495, 255}, true},
+      {"GuRL", &form->GuRL, {600, 960, 8220, 180}, true},
+      {"Image2", &form->Image2, {50, 50, 300, 300}, true},
+      {"Label6", &form->Label6, {8400, 0, 615, 255}, true},
+      {"Label5", &form->Label5, {7680, 0, 375, 255}, true},
+      {"CL", &form->CL, {8415, 10, 570, 255}, false},
+      {"MI", &form->MI, {7680, 10, 390, 255}, false},
+      {"Image1", &form->Image1, {0, 0, 9000, 4875}, true},
+  };
+  for (const WindowlessRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const runtime::WindowlessControl& control = *row.control;
+    EXPECT_DOUBLE_EQ(control.Left(), row.place.left);
+    EXPECT_DOUBLE_EQ(control.Top(), row.place.top);
+    EXPECT_DOUBLE_EQ(control.Width(), row.place.width);
+    EXPECT_DOUBLE_EQ(control.Height(), row.place.height);
+    EXPECT_EQ(control.Visible(), row.visible);
+  }
+  EXPECT_EQ(form->CL.Pixels(), (PixelBox{561, 1, 38, 17}));
+  EXPECT_EQ(form->MI.Pixels(), (PixelBox{512, 1, 26, 17}));
+  EXPECT_EQ(form->Image2.Pixels(), (PixelBox{3, 3, 20, 20}));
+  for (const runtime::Image* picture : {&form->Image1, &form->Image5, &form->Image2, &form->CL, &form->MI}) {
+    EXPECT_TRUE(picture->HasPicture());
+  }
+  EXPECT_FALSE(form->Image3.HasPicture());
+  EXPECT_FALSE(form->Image4.HasPicture());
+  EXPECT_TRUE(form->Image2.Stretch());
+}
+
+TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
+  struct Row {
+    const runtime::Label* label;
+    const wchar_t* caption;
+    Color color;
+    bool sized;
+  };
+  const Row rows[] = {{&form->Label7, L"排列方式", 0x008C581A, true}, {&form->GuRL, L"", 0x00BE9507, false},
+                      {&form->Label8, L"", 0x00BF7822, true},          {&form->gqm, L"", 0x00BE9507, true},
+                      {&form->Label1, L"歌曲", 0x008C581A, true},       {&form->gq, L"", 0x00BE9507, true},
+                      {&form->Label2, L"歌手", 0x008C581A, true},       {&form->Label4, L"出处", 0x008C581A, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.label->Left() << "," << row.label->Top());
+    EXPECT_EQ(row.label->Caption(), row.caption);
+    EXPECT_EQ(row.label->ForeColor(), row.color);
+    EXPECT_TRUE(row.label->Transparent());
+    EXPECT_EQ(row.label->AutoSize(), row.sized);
+    EXPECT_EQ(row.label->EffectiveFont(), runtime::SongTi(9));
+  }
+  EXPECT_EQ(form->Label10.Caption(), L"版本号：V2.01");
+  EXPECT_TRUE(form->Label10.Transparent());
+  EXPECT_EQ(form->Label9.Caption(), L"双击就可复制歌曲地址，支持在线播放！");
+  EXPECT_TRUE(form->Label9.Transparent());
+  EXPECT_EQ(form->Label3.Caption(), L"Label3");
+  EXPECT_FALSE(form->Label3.Transparent());
+  EXPECT_EQ(form->Label3.BackColor(), 0x00FFFFFFu);
+  EXPECT_TRUE(form->Label5.Caption().empty() && form->Label5.Transparent());
+  EXPECT_TRUE(form->Label6.Caption().empty() && form->Label6.Transparent());
+}
+
+TEST_F(MainWindow, TheStatusPollIsOffWithItsOneSecondInterval) {
+  EXPECT_FALSE(form->Timer1.Enabled());
+  EXPECT_EQ(form->Timer1.Interval(), 1000u);
+}
+
+TEST_F(MainWindow, TabGoesRoundTheControlsInTheirOrderSkippingDisabledAndHiddenOnes) {
+  auto tab = [] {
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    return GetFocus();
+  };
+  EXPECT_EQ(GetFocus(), form->ListView1.hWnd());
+  for (const runtime::WindowedControl* next :
+       std::initializer_list<const runtime::WindowedControl*>{&form->Command4, &form->QQ, &form->Command1,
+                                                               &form->Command3, &form->Combo1, &form->Command5,
+                                                               &form->Command6, &form->Text1, &form->ListView1}) {
+    EXPECT_EQ(tab(), next->hWnd());
+  }
+  form->Command2.SetEnabled(true);
+  tab();
+  tab();
+  EXPECT_EQ(tab(), form->Command1.hWnd());
+  EXPECT_EQ(tab(), form->Command2.hWnd());
+  EXPECT_EQ(tab(), form->Command3.hWnd());
+}
+
+TEST_F(MainWindow, EnterInTheNumberBoxArrivesAsKeyPress13) {
+  std::vector<int> keys;
+  form->QQ.KeyPress = [&keys](int& key) { keys.push_back(key); };
+  form->QQ.SetFocus();
+  PostMessageW(form->QQ.hWnd(), WM_KEYDOWN, '1', 1);
+  PostMessageW(form->QQ.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+  FlushEvents();
+  EXPECT_EQ(keys, (std::vector<int>{'1', 13}));
+  EXPECT_EQ(form->QQ.Text(), L"1");
+}
+
+}  // namespace
+}  // namespace quavlet::test

@@ -1,0 +1,182 @@
+// Windowed controls are real child windows of the standard classes: their design reaches the
+// window, their setters pass on at once, and their notifications become events.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "runtime/Controls.h"
+#include "tests/runtime/test_form.h"
+#include "tests/support/message_pump.h"
+
+namespace quavlet::test {
+namespace {
+
+using runtime::CommandButton;
+using runtime::ComboBox;
+using runtime::ListBox;
+using runtime::ListViewWindow;
+using runtime::TextBox;
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+RECT ClientRectOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::wstring ToolTipOf(const runtime::Form& form, HWND control) {
+  wchar_t text[128] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = form.hWnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(form.ToolTipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+class WindowedControls : public testing::Test {
+ protected:
+  void SetUp() override {
+    button.Design({.place = {150, 150, 900, 375}, .text = L"查询", .toolTip = L"按一下"});
+    text.Design({.place = {150, 750, 1500, 375}, .text = L"12345", .font = runtime::SongTi(12),
+                 .foreColor = 0x0000C000, .backColor = 0x00FFFCEE});
+    combo.Design({.place = {1800, 150, 900, 300}});
+    for (const wchar_t* item : {L"1", L"2", L"3"}) combo.AddItem(item);
+    list.Design({.place = {3000, 3000, 900, 900}, .visible = false, .tabStop = false});
+    view.Design({.place = {150, 1350, 4200, 1500}, .foreColor = 0x00BE9507, .backColor = 0x00FFFCEE});
+    for (runtime::WindowedControl* control : std::initializer_list<runtime::WindowedControl*>{&button, &text, &combo, &list, &view}) {
+      form.Add(*control);
+    }
+    button.Click = form.Note("button.Click");
+    text.KeyPress = [this](int& key) {
+      form.log.push_back("text.KeyPress " + std::to_string(key));
+      if (key == 'x') key = 0;
+      if (key == 'a') key = 'b';
+    };
+    combo.Click = form.Note("combo.Click");
+    view.Click = form.Note("view.Click");
+    view.DblClick = form.Note("view.DblClick");
+    ASSERT_TRUE(form.Load());
+    form.Show();
+    FlushEvents();
+    form.log.clear();
+  }
+
+  runtime::Application application{GetModuleHandleW(nullptr)};
+  TestForm form{application};
+  CommandButton button;
+  TextBox text;
+  ComboBox combo;
+  ListBox list;
+  ListViewWindow view;
+};
+
+TEST_F(WindowedControls, EachIsAChildWindowOfItsStandardClassAtItsPlace) {
+  EXPECT_EQ(ClassOf(button.hWnd()), L"Button");
+  EXPECT_EQ(ClassOf(text.hWnd()), L"Edit");
+  EXPECT_EQ(ClassOf(combo.hWnd()), L"ComboBox");
+  EXPECT_EQ(ClassOf(list.hWnd()), L"ListBox");
+  EXPECT_EQ(ClassOf(view.hWnd()), L"SysListView32");
+  const RECT place = ClientRectOf(button.hWnd());
+  EXPECT_EQ(place.left, 10);
+  EXPECT_EQ(place.top, 10);
+  EXPECT_EQ(place.right - place.left, 60);
+  EXPECT_EQ(place.bottom - place.top, 25);
+  EXPECT_EQ(GetParent(view.hWnd()), form.hWnd());
+  EXPECT_TRUE(IsWindowUnicode(button.hWnd()));
+  EXPECT_EQ(GetWindowLongPtrW(combo.hWnd(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+  EXPECT_EQ(GetWindowLongPtrW(view.hWnd(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+}
+
+TEST_F(WindowedControls, DesignedColoursAndFontsReachTheWindows) {
+  EXPECT_EQ(SendMessageW(view.hWnd(), LVM_GETTEXTCOLOR, 0, 0), 0x00BE9507);
+  EXPECT_EQ(SendMessageW(view.hWnd(), LVM_GETBKCOLOR, 0, 0), 0x00FFFCEE);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text.hWnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+  EXPECT_STREQ(font.lfFaceName, L"宋体");
+  EXPECT_EQ(font.lfCharSet, 134);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -16);
+  gdi::WindowDc dc(text.hWnd());
+  const auto brush = SendMessageW(form.hWnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
+                                  reinterpret_cast<LPARAM>(text.hWnd()));
+  LOGBRUSH look{};
+  GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof(look), &look);
+  EXPECT_EQ(look.lbColor, 0x00FFFCEEu);
+  EXPECT_EQ(GetTextColor(dc.get()), 0x0000C000u);
+}
+
+TEST_F(WindowedControls, SettersPassOnToTheWindowAtOnce) {
+  button.SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(button.hWnd()));
+  button.SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(button.hWnd()));
+  text.SetText(L"暂/播");
+  EXPECT_EQ(text.Text(), L"暂/播");
+  wchar_t shown[16] = {};
+  GetWindowTextW(text.hWnd(), shown, 16);
+  EXPECT_STREQ(shown, L"暂/播");
+  EXPECT_EQ(ToolTipOf(form, button.hWnd()), L"按一下");
+}
+
+TEST_F(WindowedControls, AButtonRaisesClick) {
+  SendMessageW(button.hWnd(), BM_CLICK, 0, 0);
+  FlushEvents();
+  EXPECT_EQ(form.log, (std::vector<std::string>{"button.Click"}));
+}
+
+TEST_F(WindowedControls, KeyPressSeesEachCharacterAndMayChangeOrSwallowIt) {
+  SetWindowTextW(text.hWnd(), L"");
+  for (WPARAM key : {WPARAM{'1'}, WPARAM{'x'}, WPARAM{'a'}, WPARAM{VK_RETURN}}) {
+    PostMessageW(text.hWnd(), WM_KEYDOWN, key == 'x' || key == 'a' ? toupper(static_cast<int>(key)) : key, 1);
+  }
+  FlushEvents();
+  EXPECT_EQ(form.log, (std::vector<std::string>{"text.KeyPress 49", "text.KeyPress 120", "text.KeyPress 97",
+                                                "text.KeyPress 13"}));
+  EXPECT_EQ(text.Text(), L"1b");
+}
+
+TEST_F(WindowedControls, AComboBoxOffersItsItemsAndRaisesClickWhenTheUserPicks) {
+  EXPECT_EQ(combo.ListCount(), 3);
+  EXPECT_EQ(combo.List(1), L"2");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  combo.SetFocus();
+  SendMessageW(combo.hWnd(), WM_KEYDOWN, VK_DOWN, 0);
+  FlushEvents();
+  EXPECT_EQ(combo.ListIndex(), 0);
+  EXPECT_EQ(combo.Text(), L"1");
+  EXPECT_EQ(form.log, (std::vector<std::string>{"combo.Click"}));
+}
+
+TEST_F(WindowedControls, AListBoxKeepsItsEntriesInOrder) {
+  list.AddItem(L"http://127.0.0.1/a.mp3");
+  list.AddItem(L"b");
+  EXPECT_EQ(list.ListCount(), 2);
+  EXPECT_EQ(list.List(0), L"http://127.0.0.1/a.mp3");
+  EXPECT_EQ(list.List(5), L"");
+  list.Clear();
+  EXPECT_EQ(list.ListCount(), 0);
+}
+
+TEST_F(WindowedControls, AListViewRaisesClickAndDblClick) {
+  PostMessageW(view.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, PixelParam(20, 40));
+  PostMessageW(view.hWnd(), WM_LBUTTONUP, 0, PixelParam(20, 40));
+  FlushEvents();
+  PostMessageW(view.hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, PixelParam(20, 40));
+  PostMessageW(view.hWnd(), WM_LBUTTONUP, 0, PixelParam(20, 40));
+  FlushEvents();
+  ASSERT_FALSE(form.log.empty());
+  EXPECT_EQ(form.log.front(), "view.Click");
+  EXPECT_NE(std::find(form.log.begin(), form.log.end(), "view.DblClick"), form.log.end());
+}
+
+}  // namespace
+}  // namespace quavlet::test
