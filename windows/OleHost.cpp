@@ -174,6 +174,10 @@ LRESULT CALLBACK OleControlHost::WindowProcedure(HWND window, UINT message, WPAR
     case WM_SIZE:
       if (host) host->FitControl();
       return 0;
+    case WM_DESTROY:
+      // Going with its parent: close the control while its windows still exist.
+      if (host) host->CloseControl();
+      break;
     case WM_ERASEBKGND:
       // The control paints the whole face; erasing first would only flicker.
       return host && host->control_ ? 1 : DefWindowProcW(window, message, wParam, lParam);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <exdisp.h>
 
+#include <memory>
+
 #include "tests/support/message_pump.h"
 #include "windows/OleHost.h"
 
@@ -86,6 +88,17 @@ TEST(OleControlHost, DestroyingTheHostDestroysItsWindow) {
   const HWND window = host->window();
   host.reset();
   EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(OleControlHost, TheControlIsClosedWhenItsParentWindowGoesFirst) {
+  auto frame = std::make_unique<TestFrame>();
+  auto host = OleControlHost::Create(frame->get(), RECT{0, 0, 200, 100}, CLSID_WebBrowser);
+  ASSERT_TRUE(host);
+  ASSERT_TRUE(host->Query<IWebBrowser2>());
+  frame.reset();
+  EXPECT_FALSE(IsWindow(host->window()));
+  EXPECT_FALSE(host->Query<IWebBrowser2>()) << "closed and released with its window";
+  host.reset();  // and the host itself goes quietly afterwards
 }
 
 }  // namespace
