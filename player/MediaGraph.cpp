@@ -1,5 +1,7 @@
 #include "player/MediaGraph.h"
 
+#include <mmsystem.h>
+
 #include <cwchar>
 
 namespace quavlet {
@@ -75,8 +77,9 @@ std::wstring DescribeMediaFailure(HRESULT result) {
     case VFW_E_NO_AUDIO_HARDWARE:
       return WithCode(L"没有可用的声音设备", result);
     case VFW_E_CANNOT_RENDER:
-      // What the framework says both for a format it can't decode and for a missing sound device.
-      return WithCode(L"不支持该格式或没有可用的声音设备", result);
+      // The framework says this both for a format it can't decode and for a missing sound
+      // device: tell them apart by the devices there are.
+      return WithCode(waveOutGetNumDevs() == 0 ? L"没有可用的声音设备" : L"不支持该格式", result);
     case VFW_E_UNKNOWN_FILE_TYPE:
     case VFW_E_UNSUPPORTED_STREAM:
     case VFW_E_INVALID_FILE_FORMAT:

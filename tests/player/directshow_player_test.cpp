@@ -106,6 +106,7 @@ TEST_F(DirectShowPlayerTest, AFileThatIsNoMediaFailsCleanly) {
   test::TemporaryFile text(L"quavlet-test-not-a-song.wav", std::string(4000, 'x'));
   player_->SetUrl(text.path());
   ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), L"不支持该格式")) << player_->Status();
   EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
 }
 
