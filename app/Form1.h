@@ -13,8 +13,11 @@
 // A subsystem that needs state of its own on the main window adds it in its block below.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "musiclist/ListView.h"
+#include "musiclist/XmlDocument.h"
 #include "player/PlayerControl.h"
 #include "runtime/Application.h"
 #include "runtime/Controls.h"
@@ -42,7 +45,7 @@ class Form1 : public runtime::Form {
   runtime::TextBox QQ;
   runtime::WindowTimer Timer1;
   runtime::CommandButton Command4;
-  runtime::ListViewWindow ListView1;
+  ListView ListView1;
   runtime::ListBox List3;
   runtime::ListBox List2;
   runtime::ListBox List1;
@@ -105,6 +108,9 @@ class Form1 : public runtime::Form {
   void Command6_Click();
 
   // ---- State of the music list ----
+  std::unique_ptr<XmlDocument> xmlDoc;  // created by the first query, then reused
+  bool loadOk = false;                  // the last load's result
+  XmlNodeList nodeList;                 // the node list the last fill step walked
 
   // ---- State of the player ----
 

@@ -1,25 +1,141 @@
 // The main window's music list: the query, the song list view and the copy of an address.
 
+#include <windows.h>
+
+#include <string>
+
 #include "app/Form1.h"
+#include "musiclist/FeedDecoding.h"
+#include "musiclist/MusicRequest.h"
+#include "musiclist/QQNumber.h"
+#include "musiclist/SongLists.h"
+#include "musiclist/SongRows.h"
+#include "runtime/Clipboard.h"
 
 namespace quavlet {
+namespace {
 
-void Form1::Command1_Click() {}
+constexpr wchar_t kSongPath[] = L"/qqmusic/minemusiclist/minemusic/xsong_url";
+constexpr int kEnterKey = 13;
 
-void Form1::QQ_KeyPress(int& KeyAscii) { (void)KeyAscii; }
+// The music list service to ask: QUAVLET_MUSIC_HOST when set, else the local demo service.
+std::wstring ConfiguredMusicHost() {
+  wchar_t value[256];
+  const DWORD length = GetEnvironmentVariableW(kMusicHostVariable.data(), value, 256);
+  return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
+}
 
-void Form1::sing() {}
+}  // namespace
 
-void Form1::song() {}
+void Form1::Command1_Click() {
+  const std::wstring typed = QQ.Text();
+  if (!IsQQNumberInRange(ReadNumber(typed))) {
+    MsgBox(L"QQ号为5至10位数字", MB_OK | MB_ICONSTOP, L"错误");
+    return;
+  }
+  ListView1.ListItems().Clear();
+  ListView1.ColumnHeaders().Clear();
 
-void Form1::fillList() {}
+  if (!xmlDoc) xmlDoc = XmlDocument::Create();
+  loadOk = false;
+  if (xmlDoc) {
+    xmlDoc->SetAsync(false);
+    xmlDoc->SetValidateOnParse(false);
+    loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
+  }
+  if (loadOk) {
+    List1.Clear();
+    if (xmlDoc->SelectNodes(kSongPath).Length() != 0) {
+      nodeList = xmlDoc->GetElementsByTagName(L"xsong_url");
+      AppendDecodedTexts(List1, nodeList, DecodeAddress);
+    }
+  }
+  sing();
+  song();
 
-void Form1::Combo1_Click() {}
+  ListView1.SetView(kListViewReport);
+  const auto widths = SongColumnWidths(static_cast<float>(ListView1.Width()));
+  ListView1.ColumnHeaders().Add(L"编号", widths[0]);
+  ListView1.ColumnHeaders().Add(L"歌曲", widths[1]);
+  ListView1.ColumnHeaders().Add(L"歌手", widths[2]);
+  ListView1.ColumnHeaders().Add(L"地址", widths[3]);
+  fillList();
 
-void Form1::Combo1_Change() {}
+  Command2.SetEnabled(true);
+  ListView1.SetEnabled(true);
+  Timer1.SetEnabled(true);
+}
 
-void Form1::ListView1_Click() {}
+void Form1::QQ_KeyPress(int& KeyAscii) {
+  if (KeyAscii == kEnterKey) Command1_Click();
+}
 
-void Form1::GuRL_DblClick() {}
+void Form1::sing() {
+  if (!loadOk) return;
+  List2.Clear();
+  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
+  nodeList = xmlDoc->GetElementsByTagName(L"xsinger_name");
+  AppendDecodedTexts(List2, nodeList, DecodeName);
+}
+
+void Form1::song() {
+  if (!loadOk) return;
+  List3.Clear();
+  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
+  nodeList = xmlDoc->GetElementsByTagName(L"xsong_name");
+  AppendDecodedTexts(List3, nodeList, DecodeName);
+}
+
+void Form1::fillList() {
+  // An entry missing from a shorter List2 or List3 reads as empty, leaving its cell empty.
+  const int count = List1.ListCount();
+  for (int i = 0; i < count; ++i) {
+    ListItem row = ListView1.ListItems().Add(std::to_wstring(i + 1));
+    row.SetSubItems(1, List3.List(i));
+    row.SetSubItems(2, List2.List(i));
+    row.SetSubItems(3, AddressOfEntry(List1.List(i)));
+  }
+}
+
+void Form1::Combo1_Click() {
+  if (const auto mode = ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
+}
+
+void Form1::Combo1_Change() {
+  if (const auto mode = ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
+}
+
+void Form1::ListView1_Click() {
+  // Each cell is read from the row at the selection's position; with no selected row the
+  // reading fails, and what was already shown stays.
+  const auto selectedCell = [this](int subItem) -> std::optional<std::wstring> {
+    const auto selected = ListView1.SelectedItem();
+    if (!selected) return std::nullopt;
+    const auto row = ListView1.ListItems().Item(selected->Index());
+    if (!row) return std::nullopt;
+    return row->SubItems(subItem);
+  };
+  runtime::Label* const details[] = {&gqm, &gq, &GuRL};
+  for (int subItem = 1; subItem <= 3; ++subItem) {
+    const auto text = selectedCell(subItem);
+    if (!text) {
+      MsgBox(L"对不起，该好友没有歌曲，请重新搜索！", MB_OK | MB_ICONSTOP, L"搜索失败");
+      ListView1.SetEnabled(false);
+      Command2.SetEnabled(false);
+      return;
+    }
+    details[subItem - 1]->SetCaption(*text);
+  }
+}
+
+void Form1::GuRL_DblClick() {
+  runtime::clipboard::Clear();
+  if (!runtime::clipboard::SetText(GuRL.Caption())) {
+    // Another program holds the clipboard: saying the copy worked would be wrong.
+    MsgBox(L"复制失败，请稍后再试！", MB_OK | MB_ICONSTOP, L"复制");
+    return;
+  }
+  MsgBox(L"复制成功！", MB_OK | MB_ICONINFORMATION, L"复制");
+}
 
 }  // namespace quavlet

@@ -1,0 +1,140 @@
+#pragma once
+
+// The song list view: the platform list view window with the members the program uses of it.
+// Rows are numbered from 1 by ListItems().Item() and ListItem::Index(); sub-items run from 1
+// to 3. Reading SelectedItem() with no selected row fails (an empty result), as do reads of a
+// row or cell that does not exist, so callers take their failure path instead of reading an
+// empty row.
+//
+// The window is a virtual list view: the rows live here and the window asks for the texts of
+// the rows it shows, so tens of thousands of rows cost no more than the ones on screen.
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/Controls.h"
+
+namespace quavlet {
+
+class ListView;
+
+// One row of the view, found again by its position.
+class ListItem {
+ public:
+  ListItem(ListView& view, int index) : view_(&view), index_(index) {}
+
+  // 1-based position of the row.
+  int Index() const { return index_; }
+  // The row's own text (the first column); empty result when the row is gone.
+  std::optional<std::wstring> Text() const;
+  // The text of column index + 1 (index 1 to 3); empty result when the row or index does not
+  // exist.
+  std::optional<std::wstring> SubItems(int index) const;
+  // Sets that text; false (and nothing changes) when the row or index does not exist.
+  bool SetSubItems(int index, std::wstring_view text);
+
+ private:
+  ListView* view_;
+  int index_;
+};
+
+class ListItemsCollection {
+ public:
+  explicit ListItemsCollection(ListView& view) : view_(view) {}
+  ListItemsCollection(const ListItemsCollection&) = delete;
+  ListItemsCollection& operator=(const ListItemsCollection&) = delete;
+
+  // Removes every row.
+  void Clear();
+  // Appends a row with this text and returns it.
+  ListItem Add(std::wstring_view text);
+  // The row at this 1-based position; empty result when there is none.
+  std::optional<ListItem> Item(int index) const;
+  int Count() const;
+
+ private:
+  ListView& view_;
+};
+
+class ColumnHeadersCollection {
+ public:
+  explicit ColumnHeadersCollection(ListView& view) : view_(view) {}
+  ColumnHeadersCollection(const ColumnHeadersCollection&) = delete;
+  ColumnHeadersCollection& operator=(const ColumnHeadersCollection&) = delete;
+
+  // Removes every column header.
+  void Clear();
+  // Appends a header with this text and width (twips), default alignment.
+  void Add(std::wstring_view text, double width);
+  int Count() const;
+
+ private:
+  ListView& view_;
+};
+
+// View modes.
+inline constexpr int kListViewIcons = 0;
+inline constexpr int kListViewSmallIcons = 1;
+inline constexpr int kListViewList = 2;
+inline constexpr int kListViewReport = 3;
+
+class ListView : public runtime::ListViewWindow {
+ public:
+  static constexpr int kColumnCount = 4;
+
+  ListView();
+  ~ListView() override;
+
+  ListItemsCollection& ListItems() { return listItems_; }
+  const ListItemsCollection& ListItems() const { return listItems_; }
+  ColumnHeadersCollection& ColumnHeaders() { return columnHeaders_; }
+  const ColumnHeadersCollection& ColumnHeaders() const { return columnHeaders_; }
+
+  // 0 icons, 1 small icons, 2 list, 3 report; other values are ignored. Sub-items show only
+  // in report view.
+  void SetView(int mode);
+  int View() const { return view_; }
+
+  // The selected row; empty result when no row is selected.
+  std::optional<ListItem> SelectedItem() const;
+
+  // Width() (twips), SetEnabled(), Click and DblClick come with the window.
+
+ protected:
+  DWORD Style() const override;
+  void OnCreated() override;
+  LRESULT OnNotify(const NMHDR& header) override;
+
+ private:
+  friend class ListItem;
+  friend class ListItemsCollection;
+  friend class ColumnHeadersCollection;
+
+  using Row = std::array<std::wstring, kColumnCount>;
+
+  void ClearRows();
+  int AppendRow(std::wstring_view text);
+  Row* RowAt(int index);  // 1-based; nullptr when there is none
+  const Row* RowAt(int index) const;
+  void ClearColumns();
+  void AppendColumn(std::wstring_view text, double width);
+  void RowChanged(int index);
+  void ShowRows();
+  void FillDisplayInfo(NMLVDISPINFOW& info) const;
+  static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR self);
+
+  ListItemsCollection listItems_{*this};
+  ColumnHeadersCollection columnHeaders_{*this};
+  std::vector<Row> rows_;
+  int columnCount_ = 0;
+  int view_ = kListViewReport;
+  bool showPending_ = false;
+};
+
+}  // namespace quavlet

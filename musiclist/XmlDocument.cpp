@@ -1,0 +1,149 @@
+#include "musiclist/XmlDocument.h"
+
+#include "musiclist/ComHandles.h"
+#include "musiclist/HttpFetch.h"
+#include "musiclist/ReplyDecoding.h"
+#include "musiclist/ReplyText.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace quavlet {
+namespace {
+
+// The headers of this toolchain declare these identifiers without defining them.
+// "Msxml2.DOMDocument", the version-independent MSXML 3 document.
+constexpr CLSID kDomDocumentClass = {
+    0xF6D90F11, 0x9C73, 0x11D3, {0xB3, 0x2E, 0x00, 0xC0, 0x4F, 0x99, 0x0B, 0xB4}};
+constexpr IID kDomDocument2Interface = {
+    0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+VARIANT_BOOL AsVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+VARIANT BooleanVariant(bool value) {
+  VARIANT variant;
+  VariantInit(&variant);
+  variant.vt = VT_BOOL;
+  variant.boolVal = AsVariantBool(value);
+  return variant;
+}
+
+void SetStringProperty(IXMLDOMDocument2& document, const wchar_t* name, const wchar_t* value) {
+  const Bstr property(name);
+  const Bstr text(value);
+  VARIANT variant;
+  VariantInit(&variant);
+  variant.vt = VT_BSTR;
+  variant.bstrVal = text.get();
+  document.setProperty(property.get(), variant);
+}
+
+// An element name without prefix or anything a path would read as an operator.
+bool IsPlainName(std::wstring_view name) {
+  if (name.empty() || (name[0] >= L'0' && name[0] <= L'9') || name[0] == L'-' || name[0] == L'.') {
+    return false;
+  }
+  for (wchar_t c : name) {
+    const bool plain = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
+                       (c >= L'0' && c <= L'9') || c == L'_' || c == L'-' || c == L'.';
+    if (!plain) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::wstring XmlNode::Text() const {
+  Bstr text;
+  if (!node_ || FAILED(node_->get_text(text.receive()))) return std::wstring();
+  return text.str();
+}
+
+long XmlNodeList::Length() const {
+  long length = 0;
+  if (!list_ || FAILED(list_->get_length(&length))) return 0;
+  return length;
+}
+
+XmlNode XmlNodeList::Item(long index) const {
+  ComPtr<IXMLDOMNode> node;
+  if (list_) list_->get_item(index, &node);
+  return XmlNode(std::move(node));
+}
+
+std::unique_ptr<XmlDocument> XmlDocument::Create() {
+  ComPtr<IXMLDOMDocument2> document;
+  if (FAILED(CoCreateInstance(kDomDocumentClass, nullptr, CLSCTX_INPROC_SERVER,
+                              kDomDocument2Interface,
+                              reinterpret_cast<void**>(document.GetAddressOf())))) {
+    return nullptr;
+  }
+  return std::make_unique<XmlDocument>(std::move(document));
+}
+
+XmlDocument::XmlDocument(ComPtr<IXMLDOMDocument2> document) : document_(std::move(document)) {
+  // Windows' MSXML processes DTDs and resolves external references unless told otherwise;
+  // Wine's ignores ProhibitDTD, which is why Load refuses a DTD before parsing as well.
+  const Bstr prohibitDtd(L"ProhibitDTD");
+  document_->setProperty(prohibitDtd.get(), BooleanVariant(true));
+  document_->put_resolveExternals(VARIANT_FALSE);
+}
+
+void XmlDocument::SetAsync(bool async) { document_->put_async(AsVariantBool(async)); }
+
+void XmlDocument::SetValidateOnParse(bool validate) {
+  document_->put_validateOnParse(AsVariantBool(validate));
+}
+
+bool XmlDocument::Load(std::wstring_view address) {
+  const auto bytes = FetchHttp(address);
+  if (!bytes) {
+    Empty();
+    return false;
+  }
+  return LoadReply(*bytes);
+}
+
+bool XmlDocument::LoadReply(std::string_view bytes) {
+  const auto text = DecodeReply(bytes);
+  if (!text || CarriesDocumentType(*text)) {
+    Empty();
+    return false;
+  }
+  // The text is already decoded: a declaration naming the bytes' encoding must not reach the
+  // parser, whose own library may not know that encoding (GB2312 under Wine).
+  return Parse(std::wstring_view(*text).substr(DocumentStart(*text)));
+}
+
+bool XmlDocument::Parse(std::wstring_view text) {
+  const Bstr source(text);
+  VARIANT_BOOL parsed = VARIANT_FALSE;
+  document_->loadXML(source.get(), &parsed);
+  usesNamespaces_ = text.find(L"xmlns") != std::wstring_view::npos;
+  SetStringProperty(*document_.Get(), L"SelectionLanguage", usesNamespaces_ ? L"XSLPattern" : L"XPath");
+  return parsed == VARIANT_TRUE;
+}
+
+void XmlDocument::Empty() {
+  // A failed parse leaves the document empty, as a failed load of the platform's own does.
+  Parse(L"");
+}
+
+XmlNodeList XmlDocument::SelectNodes(std::wstring_view pattern) const {
+  const Bstr query(pattern);
+  ComPtr<IXMLDOMNodeList> list;
+  if (FAILED(document_->selectNodes(query.get(), &list))) return XmlNodeList();
+  return XmlNodeList(std::move(list));
+}
+
+XmlNodeList XmlDocument::GetElementsByTagName(std::wstring_view name) const {
+  if (!usesNamespaces_ && IsPlainName(name)) {
+    // Every element of that name anywhere, in document order, as the platform's own member.
+    return SelectNodes(L"//" + std::wstring(name));
+  }
+  const Bstr tag(name);
+  ComPtr<IXMLDOMNodeList> list;
+  if (FAILED(document_->getElementsByTagName(tag.get(), &list))) return XmlNodeList();
+  return XmlNodeList(std::move(list));
+}
+
+}  // namespace quavlet

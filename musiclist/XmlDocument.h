@@ -1,0 +1,73 @@
+#pragma once
+
+// The XML document object of the music list query: the platform's MSXML DOMDocument through
+// COM, with the members the query uses (async, validateOnParse, load, selectNodes,
+// getElementsByTagName; node lists with length and item; nodes with text).
+//
+// The reply is untrusted, so load fetches the bytes itself and hands the parser only a
+// checked text: the declared encoding is decoded here (GB2312, GBK, GB18030, UTF-8, UTF-16,
+// whatever the parser's own library supports), a reply carrying a document type declaration
+// is refused, and the parser is told not to process DTDs or resolve external references.
+
+#include <msxml2.h>
+#include <wrl/client.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quavlet {
+
+class XmlNode {
+ public:
+  explicit XmlNode(Microsoft::WRL::ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
+  // The element's text content; empty for a missing node.
+  std::wstring Text() const;
+
+ private:
+  Microsoft::WRL::ComPtr<IXMLDOMNode> node_;
+};
+
+class XmlNodeList {
+ public:
+  XmlNodeList() = default;
+  explicit XmlNodeList(Microsoft::WRL::ComPtr<IXMLDOMNodeList> list) : list_(std::move(list)) {}
+  // 0 for an empty or missing list.
+  long Length() const;
+  // Item index, 0 to Length() - 1.
+  XmlNode Item(long index) const;
+
+ private:
+  Microsoft::WRL::ComPtr<IXMLDOMNodeList> list_;
+};
+
+class XmlDocument {
+ public:
+  // Empty when the platform's XML library is not available.
+  static std::unique_ptr<XmlDocument> Create();
+  explicit XmlDocument(Microsoft::WRL::ComPtr<IXMLDOMDocument2> document);
+
+  void SetAsync(bool async);
+  void SetValidateOnParse(bool validate);
+  // Fetches the address and parses the reply; true when a document was obtained. False for a
+  // failed fetch, an HTTP error, a truncated reply, an unknown encoding, a document type
+  // declaration or a reply that is not well-formed; the document is then empty.
+  bool Load(std::wstring_view address);
+  // Parses a reply already fetched, as Load does after fetching.
+  bool LoadReply(std::string_view bytes);
+
+  XmlNodeList SelectNodes(std::wstring_view pattern) const;
+  XmlNodeList GetElementsByTagName(std::wstring_view name) const;
+
+ private:
+  bool Parse(std::wstring_view text);
+  void Empty();
+
+  Microsoft::WRL::ComPtr<IXMLDOMDocument2> document_;
+  // Whether the document declares namespaces; without them, simple paths mean the same in
+  // XPath as in the platform's default pattern language, and a tag name is a plain name test,
+  // which the platform's library answers many times faster.
+  bool usesNamespaces_ = false;
+};
+
+}  // namespace quavlet

@@ -1,0 +1,34 @@
+#include "tests/musiclist/music_service.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "musiclist/HttpFetch.h"
+#include "musiclist/MusicRequest.h"
+
+namespace quavlet::test {
+
+std::wstring ServiceHost() { return MusicServiceHost(_wgetenv(L"QUAVLET_MUSIC_HOST")); }
+
+std::wstring RequestFor(std::wstring_view typedNumber) {
+  return BuildRequestAddress(ServiceHost(), typedNumber);
+}
+
+std::wstring LastRequestTarget() {
+  const auto body = FetchHttp(L"http://" + ServiceHost() + L"/last-request");
+  if (!body || body->empty()) return L"";
+  const int size = static_cast<int>(body->size());
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  text.resize(static_cast<size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, body->data(), size, text.data(), size)));
+  return text;
+}
+
+std::wstring ExpectedTarget(std::wstring_view typedNumber) {
+  const std::wstring address = RequestFor(typedNumber);
+  const std::wstring prefix = L"http://" + ServiceHost();
+  return address.substr(prefix.size());
+}
+
+}  // namespace quavlet::test
