@@ -34,13 +34,12 @@ class MainWindowPoll final : public StatusPollTarget {
 }  // namespace
 
 void Form1::ListView1_DblClick() {
+  // The row is looked up again by the selection's position; with no selection the read fails.
   PlaySelectedSong(WP1, [this]() -> std::optional<std::wstring> {
-    const HWND view = ListView1.hWnd();
-    const int selected = ListView_GetNextItem(view, -1, LVNI_SELECTED);
-    if (selected < 0) return std::nullopt;
-    wchar_t address[2084] = {};
-    ListView_GetItemText(view, selected, 3, address, 2084);
-    return std::wstring(address);
+    const std::optional<ListItem> selected = ListView1.SelectedItem();
+    if (!selected) return std::nullopt;
+    const std::optional<ListItem> row = ListView1.ListItems().Item(selected->Index());
+    return row ? row->SubItems(3) : std::nullopt;
   });
 }
 

@@ -193,10 +193,46 @@ TEST_F(PlayerHandlersTest, AnOverlayClosedByAClickLeavesThePollRunningAndComesBa
   EXPECT_TRUE(PumpUntil([&] { return OverlayShown(); }, 3000)) << "the next tick with the same status opens it again";
 }
 
-TEST_F(PlayerHandlersTest, ADoubleClickComesBackOnAfterTheOverlayStoppedThePoll) {
-  player_->raiseOnSetUrl = true;
+// Two songs in the view, as a query leaves them.
+void FillTwoSongs(Form1& form) {
+  ListView& view = form.ListView1;
+  view.SetView(kListViewReport);
+  for (const wchar_t* header : {L"编号", L"歌曲", L"歌手", L"地址"}) view.ColumnHeaders().Add(header, 1500);
+  for (int row = 1; row <= 2; ++row) {
+    ListItem item = view.ListItems().Add(std::to_wstring(row));
+    item.SetSubItems(1, L"歌" + std::to_wstring(row));
+    item.SetSubItems(2, L"歌手");
+    item.SetSubItems(3, L"http://127.0.0.1:18080/songs/" + std::to_wstring(row) + L".wav");
+  }
+  view.SetEnabled(true);
+}
+
+// A double-click on a row of the view as the pointer gives it.
+void DoubleClickRow(HWND view, int row) {
+  RECT bounds{LVIR_LABEL, 0, 0, 0};
+  SendMessageW(view, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+  const LPARAM at = MAKELPARAM(bounds.left + 4, (bounds.top + bounds.bottom) / 2);
+  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(view, WM_LBUTTONUP, 0, at);
+  SendMessageW(view, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(view, WM_LBUTTONUP, 0, at);
+  FlushEvents();
+}
+
+TEST_F(PlayerHandlersTest, ADoubleClickOnARowStopsThenPlaysItsAddress) {
+  FillTwoSongs(*form_);
+  DoubleClickRow(form_->ListView1.hWnd(), 1);
+  EXPECT_EQ(player_->calls(), (Calls{L"Stop", L"SetUrl http://127.0.0.1:18080/songs/2.wav", L"Play"}));
+  // The caption and the poll are not touched by the double-click itself.
+  EXPECT_EQ(form_->Command2.Text(), L"播/暂");
+  EXPECT_FALSE(form_->Timer1.Enabled());
+}
+
+TEST_F(PlayerHandlersTest, ADoubleClickBringsThePollBackAfterTheOverlayStoppedIt) {
+  FillTwoSongs(*form_);
+  player_->raiseOnSetUrl = true;  // the open-state change follows the new address, as the control's does
   form_->Timer1.SetEnabled(false);
-  form_->WP1.SetUrl(L"http://127.0.0.1/song.wav");
+  DoubleClickRow(form_->ListView1.hWnd(), 0);
   EXPECT_TRUE(form_->Timer1.Enabled());
 }
 
