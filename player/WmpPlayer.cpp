@@ -2,7 +2,7 @@
 
 #include <ocidl.h>
 
-#include "windows/Bstr.h"
+#include "musiclist/ComHandles.h"
 
 namespace quavlet {
 
@@ -23,7 +23,7 @@ bool WmpPlayer::Connect(HWND parent, const RECT& bounds, DWORD extraStyle) {
   player_ = host_->Query<IWMPPlayer>();
   if (!player_ || FAILED(player_->get_controls(&controls_)) || !controls_) return false;
   Bstr status;
-  if (FAILED(player_->get_status(status.out()))) return false;
+  if (FAILED(player_->get_status(status.receive()))) return false;
 
   Microsoft::WRL::ComPtr<IConnectionPointContainer> container;
   if (FAILED(player_.As(&container))) return false;
@@ -56,8 +56,8 @@ void WmpPlayer::Pause() { controls_->pause(); }
 
 std::wstring WmpPlayer::Status() {
   Bstr status;
-  player_->get_status(status.out());
-  return status.text();
+  player_->get_status(status.receive());
+  return status.get() ? status.str() : std::wstring();
 }
 
 void WmpPlayer::SetOpenStateChangeHandler(OpenStateChangeHandler handler) { onOpenStateChange_ = std::move(handler); }

@@ -1,6 +1,6 @@
 #include "windows/BrowserPageView.h"
 
-#include "windows/Bstr.h"
+#include "musiclist/ComHandles.h"
 
 namespace quavlet {
 
