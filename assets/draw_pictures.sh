@@ -14,11 +14,13 @@ trap 'rm -rf "$work"' EXIT
 cjk=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
 latin=DejaVu-Sans-Bold
 
-title_top='#3d92dc'
-title_bottom='#1d68b3'
+title_top='#f6fbff'
+title_bottom='#c2dcf4'
+title_text='#1d5fa6'
+glyph='#2b5d92'
 client='#dcecf9'
 strip='#f1f7fd'
-rim='#2a5f96'
+rim='#5b8fc4'
 transparent='#ff00ff'
 key='#0000ff'
 
@@ -34,24 +36,27 @@ masked() {
   save "$work/masked.png" "$4"
 }
 
+# The title strip's background, 28 rows high; Image1 and Image5 share it.
+title_strip() {  # <width> <height> <target>
+  convert -size "$1x28" gradient:"$title_top-$title_bottom" -crop "$1x$2+0+0" +repage "$3"
+}
+
 # Image1, 600 x 325: the main window's face. Title strip with the minimise, maximise and close
 # glyphs at the top right (under MI at 512,1 and CL at 561,1), light client area, lighter bottom
 # strip, a rim, and rounded corners that are transparent.
 draw_face() {
-  convert -size 600x325 xc:"$client" \
-    \( -size 600x28 gradient:"$title_top-$title_bottom" \) -geometry +0+0 -composite \
-    -fill '#17508c' -draw 'rectangle 0,28 599,28' \
-    -fill '#f7fbff' -draw 'rectangle 0,29 599,29' \
-    -fill '#c9def2' -draw 'rectangle 6,74 593,74' \
+  title_strip 600 28 "$work/strip.png"
+  convert -size 600x325 xc:"$client" "$work/strip.png" -geometry +0+0 -composite \
+    -fill '#8fb8df' -draw 'rectangle 0,28 599,28' \
+    -fill white -draw 'rectangle 0,29 599,29' \
+    -fill '#c3dbf1' -draw 'rectangle 6,74 593,74' \
     -fill '#b9d3ec' -draw 'rectangle 0,298 599,298' \
     -fill "$strip" -draw 'rectangle 0,299 599,324' \
-    -fill '#2c78c2' -draw 'rectangle 512,1 598,17' \
-    -fill '#5ea6e4' -draw 'rectangle 537,3 537,15' -draw 'rectangle 560,3 560,15' \
-    -fill '#16528f' -draw 'rectangle 511,1 511,17' -draw 'rectangle 511,18 598,18' \
-    -fill white -draw 'rectangle 520,11 529,12' \
-    -fill none -stroke white -strokewidth 1 +antialias \
+    -fill '#a9c8e6' -draw 'rectangle 537,4 537,14' -draw 'rectangle 560,4 560,14' \
+    -fill "$glyph" -draw 'rectangle 520,11 529,12' \
+    -fill none -stroke "$glyph" -strokewidth 1 +antialias \
     -draw 'rectangle 544,5 553,13' -draw 'line 544,6 553,6' \
-    -draw 'line 575,5 584,13' -draw 'line 576,5 585,13' -draw 'line 584,5 575,13' -draw 'line 585,5 576,13' \
+    -draw 'line 575,5 583,13' -draw 'line 576,5 584,13' -draw 'line 583,5 575,13' -draw 'line 584,5 576,13' \
     "$work/face.png"
   convert -size 600x325 xc:black +antialias -fill white -draw 'roundrectangle 0,0 599,324 8,8' "$work/face-mask.png"
   convert "$work/face.png" +antialias -fill none -stroke "$rim" -strokewidth 1 \
@@ -62,11 +67,12 @@ draw_face() {
 # Image5, 227 x 24: the program's name and a slogan on the title strip's colours. It has no
 # transparent pixels; its top-left corner is drawn in the colour key, so the window stays round.
 draw_title() {
-  convert -size 227x28 gradient:"$title_top-$title_bottom" -crop 227x24+0+0 +repage \
-    -font "$latin" -pointsize 15 -fill '#0f3f70' -annotate +9+18 'Quavlet' \
-    -fill white -annotate +8+17 'Quavlet' \
-    -font "$cjk" -pointsize 12 -fill '#dff0ff' -annotate +86+17 '好友空间音乐，一点就听' \
-    -fill "$rim" -draw 'point 8,1' -draw 'point 5,2' -draw 'point 3,3' -draw 'point 2,5' -draw 'point 1,8' \
+  title_strip 227 24 "$work/title-strip.png"
+  convert "$work/title-strip.png" \
+    -font "$latin" -pointsize 15 -fill white -annotate +10+18 'Quavlet' \
+    -fill "$title_text" -annotate +9+17 'Quavlet' \
+    -font "$cjk" -pointsize 12 -fill '#4a7fb5' -annotate +86+17 '好友空间音乐，一点就听' \
+    -fill "$rim" -draw 'point 8,0' -draw 'point 5,1' -draw 'point 3,2' -draw 'point 2,3' -draw 'point 1,5' -draw 'point 0,8' \
     "$work/title.png"
   convert -size 227x24 xc:black +antialias -fill white -draw 'roundrectangle 0,0 260,60 8,8' "$work/title-mask.png"
   masked "$work/title.png" "$work/title-mask.png" "$key" pictures/title.bmp
@@ -95,7 +101,6 @@ draw_logo() {
 # top-right corner kept (in the colour key).
 draw_close() {
   convert -size 38x17 gradient:'#f0674f-#c8321f' \
-    -fill '#8e1e10' -draw 'rectangle 0,17 37,17' \
     -fill none -stroke white -strokewidth 1 +antialias \
     -draw 'line 14,4 23,12' -draw 'line 15,4 24,12' -draw 'line 23,4 14,12' -draw 'line 24,4 15,12' \
     "$work/close.png"
@@ -106,7 +111,6 @@ draw_close() {
 # MI, 26 x 17: the highlighted minimise button, a white bar on blue.
 draw_minimize() {
   convert -size 26x17 gradient:'#6cb6f0-#2f80cc' \
-    -fill '#16528f' -draw 'rectangle 0,0 0,16' \
     -fill white -draw 'rectangle 8,10 17,11' \
     "$work/minimize.png"
   save "$work/minimize.png" pictures/minimize.bmp

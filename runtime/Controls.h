@@ -100,11 +100,11 @@ class ListViewWindow : public WindowedControl {
   LRESULT OnNotify(const NMHDR& header) override;
 };
 
-// A plain window of the class "QuavletPlayerHost" that holds a place (and a tab position) for a
-// control created in it later.
+// A plain window of the class "QuavletHost" that holds a place (and a tab position) for a
+// control created in it later, such as an embedded player or browser.
 class HostWindow : public WindowedControl {
  public:
-  static constexpr wchar_t kClassName[] = L"QuavletPlayerHost";
+  static constexpr wchar_t kClassName[] = L"QuavletHost";
   static void RegisterWindowClass(HINSTANCE instance);
   HostWindow() : WindowedControl(kClassName) {}
 

@@ -10,17 +10,6 @@
 namespace quavlet::test {
 namespace {
 
-std::wstring ToolTipOf(const runtime::Form& form, HWND control) {
-  wchar_t text[128] = {};
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = form.hWnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text;
-  SendMessageW(form.ToolTipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-  return text;
-}
-
 LOGFONTW FontOf(HWND control) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
@@ -52,7 +41,7 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
       {"List3", &form->List3, L"ListBox", {720, 544, 209, 160}, L"", L"", true, false},
       {"List2", &form->List2, L"ListBox", {936, 544, 209, 160}, L"", L"", true, false},
       {"List1", &form->List1, L"ListBox", {408, 568, 289, 160}, L"", L"", true, false},
-      {"WP1", &form->WP1, L"QuavletPlayerHost", {600, 280, 585, 45}, L"", L"", true, false},
+      {"WP1", &form->WP1, L"QuavletHost", {600, 280, 585, 45}, L"", L"", true, false},
   };
   for (const WindowedRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -62,7 +51,7 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
     EXPECT_EQ(ClassOf(control.hWnd()), row.className);
     EXPECT_EQ(ChildBox(control.hWnd()), row.box);
     EXPECT_EQ(control.Text(), row.text);
-    EXPECT_EQ(ToolTipOf(*form, control.hWnd()), row.toolTip);
+    EXPECT_EQ(ToolTipOf(form->ToolTipWindow(), form->hWnd(), control.hWnd()), row.toolTip);
     EXPECT_EQ(IsWindowEnabled(control.hWnd()) != FALSE, row.enabled);
     EXPECT_EQ((GetWindowLongPtrW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
   }

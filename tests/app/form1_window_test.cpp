@@ -5,29 +5,15 @@
 
 #include "tests/app/form1_fixture.h"
 #include "tests/support/message_box_answerer.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
 
 // The main window's surface as painting draws it.
-class Surface {
- public:
-  explicit Surface(const runtime::Form& form)
-      : screen_(nullptr),
-        dc_(CreateCompatibleDC(screen_.get())),
-        bitmap_(CreateCompatibleBitmap(screen_.get(), 600, 325)),
-        select_(dc_.get(), bitmap_.get()) {
-    const RECT all{0, 0, 600, 325};
-    form.DrawSurface(dc_.get(), all);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
-
- private:
-  gdi::WindowDc screen_;
-  gdi::MemoryDc dc_;
-  gdi::Bitmap bitmap_;
-  gdi::ScopedSelect select_;
-};
+DrawnSurface Surface(const runtime::Form& form) {
+  return DrawnSurface(600, 325, [&form](HDC dc, const RECT& area) { form.DrawSurface(dc, area); });
+}
 
 TEST_F(MainWindow, IsABorderlessFormOf600By325PixelsCaptionedQuavlet) {
   EXPECT_EQ(ClassOf(form->hWnd()), L"ThunderRT6FormDC");
@@ -81,7 +67,7 @@ TEST_F(MainWindow, CarriesThe48PixelIcon) {
 }
 
 TEST_F(MainWindow, ItsFaceIsOpaqueButForTheRoundedCornersWhichAreHoles) {
-  const Surface surface(*form);
+  const DrawnSurface surface = Surface(*form);
   for (auto [x, y] : {std::pair{0, 0}, {599, 0}, {0, 324}, {599, 324}, {1, 1}, {598, 323}}) {
     EXPECT_EQ(surface.At(x, y), kColorKey) << x << "," << y;
   }
@@ -93,7 +79,7 @@ TEST_F(MainWindow, ItsFaceIsOpaqueButForTheRoundedCornersWhichAreHoles) {
 }
 
 TEST_F(MainWindow, OfTheTitleHandleOnlyTheRowBelowTheTitlePictureShows) {
-  const Surface surface(*form);
+  const DrawnSurface surface = Surface(*form);
   for (int x = 10; x < 225; x += 20) EXPECT_EQ(surface.At(x, 24), kWhite) << x;  // Label3's white row
   EXPECT_NE(surface.At(100, 23), kWhite);
   EXPECT_NE(surface.At(230, 24), kWhite);

@@ -11,14 +11,15 @@
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
+// A window procedure chained in front of a form's, as the skin engine chains its own.
+LRESULT CALLBACK ChainedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, L"TESTPREVIOUS"));
+  return CallWindowProcW(previous, window, message, wParam, lParam);
 }
 
 class Forms : public testing::Test {
@@ -187,11 +188,7 @@ TEST_F(Forms, TheWindowProcedureStillWorksWithAnotherChainedInFront) {
   TestForm& form = application.Show<TestForm>();
   // Chained as the skin engine chains: the replaced procedure kept in a window property.
   SetPropW(form.hWnd(), L"TESTPREVIOUS", reinterpret_cast<HANDLE>(GetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC)));
-  SetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-                      const auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, L"TESTPREVIOUS"));
-                      return CallWindowProcW(previous, window, message, wParam, lParam);
-                    }));
+  SetWindowLongPtrW(form.hWnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainedProcedure));
   form.log.clear();
   SendMessageW(form.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, PixelParam(10, 10));
   SendMessageW(form.hWnd(), WM_LBUTTONUP, 0, PixelParam(10, 10));

@@ -8,6 +8,7 @@
 #include "runtime/Controls.h"
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
@@ -17,30 +18,6 @@ using runtime::ComboBox;
 using runtime::ListBox;
 using runtime::ListViewWindow;
 using runtime::TextBox;
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
-RECT ClientRectOf(HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-std::wstring ToolTipOf(const runtime::Form& form, HWND control) {
-  wchar_t text[128] = {};
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = form.hWnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text;
-  SendMessageW(form.ToolTipWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-  return text;
-}
 
 class WindowedControls : public testing::Test {
  protected:
@@ -85,11 +62,7 @@ TEST_F(WindowedControls, EachIsAChildWindowOfItsStandardClassAtItsPlace) {
   EXPECT_EQ(ClassOf(combo.hWnd()), L"ComboBox");
   EXPECT_EQ(ClassOf(list.hWnd()), L"ListBox");
   EXPECT_EQ(ClassOf(view.hWnd()), L"SysListView32");
-  const RECT place = ClientRectOf(button.hWnd());
-  EXPECT_EQ(place.left, 10);
-  EXPECT_EQ(place.top, 10);
-  EXPECT_EQ(place.right - place.left, 60);
-  EXPECT_EQ(place.bottom - place.top, 25);
+  EXPECT_EQ(ChildBox(button.hWnd()), (PixelBox{10, 10, 60, 25}));
   EXPECT_EQ(GetParent(view.hWnd()), form.hWnd());
   EXPECT_TRUE(IsWindowUnicode(button.hWnd()));
   EXPECT_EQ(GetWindowLongPtrW(combo.hWnd(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
@@ -124,7 +97,7 @@ TEST_F(WindowedControls, SettersPassOnToTheWindowAtOnce) {
   wchar_t shown[16] = {};
   GetWindowTextW(text.hWnd(), shown, 16);
   EXPECT_STREQ(shown, L"暂/播");
-  EXPECT_EQ(ToolTipOf(form, button.hWnd()), L"按一下");
+  EXPECT_EQ(ToolTipOf(form.ToolTipWindow(), form.hWnd(), button.hWnd()), L"按一下");
 }
 
 TEST_F(WindowedControls, AButtonRaisesClick) {

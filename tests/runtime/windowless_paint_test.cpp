@@ -9,6 +9,7 @@
 #include "runtime/Shape.h"
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
@@ -20,24 +21,9 @@ using runtime::Shape;
 constexpr COLORREF kBackground = 0x00336699;
 
 // The form's surface as painting draws it, in a 300 × 200 bitmap.
-class Surface {
- public:
-  explicit Surface(const runtime::Form& form)
-      : screen_(nullptr),
-        dc_(CreateCompatibleDC(screen_.get())),
-        bitmap_(CreateCompatibleBitmap(screen_.get(), 300, 200)),
-        select_(dc_.get(), bitmap_.get()) {
-    const RECT all{0, 0, 300, 200};
-    form.DrawSurface(dc_.get(), all);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
-
- private:
-  gdi::WindowDc screen_;
-  gdi::MemoryDc dc_;
-  gdi::Bitmap bitmap_;
-  gdi::ScopedSelect select_;
-};
+DrawnSurface Surface(const runtime::Form& form) {
+  return DrawnSurface(300, 200, [&form](HDC dc, const RECT& area) { form.DrawSurface(dc, area); });
+}
 
 COLORREF PixelOfBitmapResource(int resource, int x, int y) {
   gdi::Bitmap bitmap(static_cast<HBITMAP>(
@@ -60,7 +46,7 @@ TEST_F(WindowlessPaint, ControlsAreDrawnBackToFrontOverTheBackground) {
   back.Design({.place = {600, 600, 1500, 1500}, .backColor = 0x0000FF00});
   form.Add(front);
   form.Add(back);
-  const Surface surface(form);
+  const DrawnSurface surface = Surface(form);
   EXPECT_EQ(surface.At(5, 5), kBackground);
   EXPECT_EQ(surface.At(25, 25), 0x000000FFu);
   EXPECT_EQ(surface.At(50, 50), 0x000000FFu);  // front covers back
@@ -83,7 +69,7 @@ TEST_F(WindowlessPaint, ALabelDrawsItsCaptionInItsForeColor) {
   Label label;
   label.Design({.place = {0, 0, 4500, 3000}, .caption = L"███", .foreColor = 0x00123456, .backColor = 0x00FFFFFF});
   form.Add(label);
-  const Surface surface(form);
+  const DrawnSurface surface = Surface(form);
   int inked = 0;
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 60; ++x) inked += surface.At(x, y) == 0x00123456 ? 1 : 0;
@@ -96,7 +82,7 @@ TEST_F(WindowlessPaint, PicturesLeaveTheirTransparentPixelsUndrawn) {
   face.Design({.place = {0, 0, 0, 0}, .picture = IDB_FORM1_FACE});
   form.Add(face);
   ASSERT_EQ(PixelOfBitmapResource(IDB_FORM1_FACE, 0, 0), kTransparentPixel);
-  const Surface surface(form);
+  const DrawnSurface surface = Surface(form);
   EXPECT_EQ(surface.At(0, 0), kBackground);
   EXPECT_EQ(surface.At(150, 100), PixelOfBitmapResource(IDB_FORM1_FACE, 150, 100));
 }
@@ -118,7 +104,7 @@ TEST_F(WindowlessPaint, AShapeIsFilledAndOutlinedAndTakesNoPointer) {
   Shape shape;
   shape.Design({.place = {0, 0, 1500, 1500}, .filled = true, .fillColor = 0x00FFFCEE, .borderColor = 0x00BE9507});
   form.Add(shape);
-  const Surface surface(form);
+  const DrawnSurface surface = Surface(form);
   EXPECT_EQ(surface.At(0, 50), 0x00BE9507u);
   EXPECT_EQ(surface.At(99, 50), 0x00BE9507u);
   EXPECT_EQ(surface.At(50, 50), 0x00FFFCEEu);
@@ -153,7 +139,7 @@ TEST_F(WindowlessPaint, AFixedLabelKeepsItsBoxAndWrapsItsText) {
                 .backColor = 0x00FFFFFF});
   form.Add(label);
   EXPECT_EQ(label.Pixels(), (PixelBox{16, 48, 100, 73}));
-  const Surface surface(form);
+  const DrawnSurface surface = Surface(form);
   auto rowInked = [&surface](int y) {
     for (int x = 16; x < 116; ++x) {
       if (surface.At(x, y) != 0x00FFFFFF) return true;

@@ -9,20 +9,13 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # A null ALSA device, so media graphs build and play in real time without a sound card.
 export QUAVLET_HOME="$quavlet_build_dir/home"
 
-quavlet_prefix_ready() { [ -f "$WINEPREFIX/.quavlet-ready" ]; }
-
-# Windows are left to Wine, not to a window manager: headless there is none, and Wine would
-# wait 2 s for one each time an active window is hidden or closed. Also applied to prefixes
-# made before this setting existed.
-quavlet_unmanaged_windows() {
-  [ -f "$WINEPREFIX/.quavlet-unmanaged" ] && return 0
-  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  "$WINESERVER" -w
-  touch "$WINEPREFIX/.quavlet-unmanaged"
-}
+# The marker names the prefix's set-up; a changed set-up gets a new name, so older prefixes are
+# made anew.
+quavlet_prefix_marker=.quavlet-ready-2
+quavlet_prefix_ready() { [ -f "$WINEPREFIX/$quavlet_prefix_marker" ]; }
 
 quavlet_make_prefix() {
-  quavlet_prefix_ready && { quavlet_unmanaged_windows; return 0; }
+  quavlet_prefix_ready && return 0
   echo "Creating the Wine prefix in $WINEPREFIX (first run only)..."
   rm -rf "$WINEPREFIX"
   mkdir -p "$QUAVLET_HOME"
@@ -34,18 +27,18 @@ quavlet_make_prefix() {
   # Crashes end the process at once instead of hanging in winedbg.
   "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  # "宋体" and friends get a face with CJK glyphs.
+  # "宋体" and friends get a face with CJK glyphs; the Sharp cut is the one that stays legible
+  # at the interface's 12 pixels.
   python3 - "$WINEPREFIX/drive_c/quavlet-fonts.reg" <<'PY'
 import sys
 text = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"
 for name in ["SimSun", "NSimSun", "宋体", "新宋体"]:
-    text += '"%s"="WenQuanYi Zen Hei"\r\n' % name
+    text += '"%s"="WenQuanYi Zen Hei Sharp"\r\n' % name
 open(sys.argv[1], "wb").write(b"\xff\xfe" + text.encode("utf-16-le"))
 PY
   "$WINE" regedit /S 'C:\quavlet-fonts.reg' >/dev/null 2>&1
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.quavlet-ready"
-  quavlet_unmanaged_windows
+  touch "$WINEPREFIX/$quavlet_prefix_marker"
 }
 
 # quavlet_window_manager on|off: whether Wine hands its windows to the X window manager. Under

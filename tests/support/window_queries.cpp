@@ -1,0 +1,40 @@
+#include "tests/support/window_queries.h"
+
+#include <commctrl.h>
+
+namespace quavlet::test {
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+PixelBox ChildBox(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::wstring ToolTipOf(HWND toolTip, HWND owner, HWND control) {
+  wchar_t text[256] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(toolTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+DrawnSurface::DrawnSurface(int width, int height, const std::function<void(HDC dc, const RECT& area)>& draw)
+    : screen_(nullptr),
+      dc_(CreateCompatibleDC(screen_.get())),
+      bitmap_(CreateCompatibleBitmap(screen_.get(), width, height)),
+      select_(dc_.get(), bitmap_.get()) {
+  const RECT area{0, 0, width, height};
+  draw(dc_.get(), area);
+}
+
+}  // namespace quavlet::test

@@ -1,0 +1,36 @@
+#pragma once
+
+// What tests read back from real windows: class names, places, tooltips, drawn pixels.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "runtime/GdiHandles.h"
+#include "runtime/twips.h"
+
+namespace quavlet::test {
+
+std::wstring ClassOf(HWND window);
+
+// A child window's place in its parent's client pixels.
+PixelBox ChildBox(HWND child);
+
+// The tooltip text a tooltip window shows for a control (a tool given by its window).
+std::wstring ToolTipOf(HWND toolTip, HWND owner, HWND control);
+
+// A bitmap of the given size, drawn once by the given function; then read pixel by pixel.
+class DrawnSurface {
+ public:
+  DrawnSurface(int width, int height, const std::function<void(HDC dc, const RECT& area)>& draw);
+  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+
+ private:
+  gdi::WindowDc screen_;
+  gdi::MemoryDc dc_;
+  gdi::Bitmap bitmap_;
+  gdi::ScopedSelect select_;
+};
+
+}  // namespace quavlet::test
