@@ -145,8 +145,15 @@ draw_icon() {
   python3 make_icon.py "$work/icon.bmp" icons/quavlet.ico
 }
 
+# The About window's icon: 32 x 32, 256 colours (an 8-bit palette).
+draw_about_icon() {
+  draw_logo_png 32 "$work/about.png" white
+  convert "$work/about.png" -alpha off -colors 256 -type Palette -compress None "BMP3:$work/about.bmp"
+  python3 make_palette_icon.py "$work/about.bmp" icons/about.ico
+}
+
 pictures=("$@")
-[ ${#pictures[@]} -gt 0 ] || pictures=(face title logo close minimize notice icon)
+[ ${#pictures[@]} -gt 0 ] || pictures=(face title logo close minimize notice icon about_icon)
 for picture in "${pictures[@]}"; do
   "draw_$picture"
   echo "drew $picture"

@@ -5,6 +5,7 @@
 
 // Icons
 #define IDI_QUAVLET 1  // the program's 48 x 48 icon, 24 bits per pixel
+#define IDI_ABOUT 2    // the About window's 32 x 32 icon, 256 colours
 
 // Main window pictures (magenta pixels are transparent)
 #define IDB_FORM1_FACE 101    // Image1: 600 x 325, the window's face

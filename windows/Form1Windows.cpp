@@ -7,6 +7,4 @@ namespace quavlet {
 
 void Form1::Command5_Click() { application().Show<Form4>(); }
 
-void Form1::Command6_Click() {}
-
 }  // namespace quavlet

@@ -1,0 +1,93 @@
+#include "windows/Form2.h"
+
+#include <string>
+
+#include "app/Site.h"
+#include "assets/resource_ids.h"
+#include "runtime/ColorKey.h"
+#include "runtime/WindowMove.h"
+
+namespace quavlet {
+namespace {
+
+using runtime::LabelDesign;
+using runtime::SongTi;
+
+constexpr Color kTextColor = 0x00BE9507;
+constexpr Color kOutlineColor = 0x00BE9507;
+
+// Begins with two ideographic spaces, as a Chinese paragraph does.
+constexpr wchar_t kDescription[] =
+    L"\u3000\u3000本程序是采用XML核心技术与列表控件的应用所开发出来的，其原理是根据QQ号来获取空间音乐地址来进行播放，"
+    L"从此达到不必要到别人空间去试听，并且可以自己下载或转到自己的空间进行使用！目前还在开发下载功能，尽请期待……";
+
+runtime::FormDesign AboutWindowDesign() {
+  return {.caption = L"关于我们",
+          .clientWidth = 4845,
+          .clientHeight = 2670,
+          .backColor = kPanelColor,
+          .border = runtime::BorderStyle::None,
+          .showInTaskbar = false,
+          .icon = IDI_ABOUT};
+}
+
+// A transparent label in the window's font that grows to fit its text.
+LabelDesign SizedLine(Place place, std::wstring caption) {
+  return {.place = place, .caption = std::move(caption), .foreColor = kTextColor, .transparent = true, .autoSize = true};
+}
+
+}  // namespace
+
+Form2::Form2(runtime::Application& application) : Form(application, kFormName, AboutWindowDesign()) {
+  LayOutControls();
+  Label6.MouseMove = [this](int button, int shift, float x, float y) { Label6_MouseMove(button, shift, x, y); };
+  Label6.Click = [this] { Label6_Click(); };
+}
+
+void Form2::LayOutControls() {
+  // Added front to back: each covers the ones added after it where they overlap.
+  Label6.Design({.place = {4440, 120, 255, 255},
+                 .caption = L"×",
+                 .foreColor = kCloseNormalColor,
+                 .transparent = true,
+                 .font = SongTi(10.5)});
+  Add(Label6);
+  Label5.Design(SizedLine({2160, 2280, 2340, 180}, L"时    间：2010-10-17 12:57"));
+  Add(Label5);
+  Label4.Design(SizedLine({2160, 2040, 2160, 180}, L"制 作 人：Orvane网络工作室"));
+  Add(Label4);
+  Label3.Design(SizedLine({2160, 1800, 2340, 180}, L"官方网站：" + std::wstring(kSiteHost)));
+  Add(Label3);
+  Label2.Design({.place = {240, 720, 4215, 1095}, .caption = kDescription, .foreColor = kTextColor, .transparent = true});
+  Add(Label2);
+  Label1.Design({.place = {1320, 240, 2280, 210},
+                 .caption = L"Quavlet",
+                 .foreColor = kTextColor,
+                 .transparent = true,
+                 .font = SongTi(10.5),
+                 .autoSize = true});
+  Add(Label1);
+  Image1.Design({.place = {720, 120, 480, 480}, .icon = IDI_ABOUT, .stretch = true});
+  Add(Image1);
+  // The face stops short of the right and bottom edges: those strips are holes.
+  Shape1.Design({.place = {0, 0, 4815, 2655},
+                 .filled = true,
+                 .fillColor = kPanelColor,
+                 .borderColor = kOutlineColor});
+  Add(Shape1);
+}
+
+void Form2::Form_Load() { runtime::MakeColorKeyed(*this); }
+
+// The face takes no pointer events of its own: a press on it reaches the window, which moves.
+void Form2::Form_MouseDown(int, int, float, float) { runtime::StartWindowMove(hWnd()); }
+
+void Form2::Form_MouseMove(int, int, float, float) { Label6.SetForeColor(kCloseNormalColor); }
+
+void Form2::Form_Click() { Unload(); }
+
+void Form2::Label6_MouseMove(int, int, float, float) { Label6.SetForeColor(kCloseHotColor); }
+
+void Form2::Label6_Click() { Unload(); }
+
+}  // namespace quavlet
