@@ -17,32 +17,6 @@ struct RecordingPollTarget final : StatusPollTarget {
   }
 };
 
-TEST(StatusPoll, ShowsTheStatusThenSetsTheResumeCaptionWhilePlaying) {
-  ScriptedPlayer player;
-  player.SetStatus(L"正在播放");
-  RecordingPollTarget target;
-  PollPlayerStatus(player, target);
-  EXPECT_EQ(target.actions, (std::vector<std::wstring>{L"label 正在播放", L"caption 暂/播"}));
-  EXPECT_EQ(player.calls(), (std::vector<std::wstring>{L"Status", L"Status", L"Status"}));
-}
-
-TEST(StatusPoll, ReadyBringsTheNoticeAndEndsTheTickAfterTwoReads) {
-  ScriptedPlayer player;
-  player.SetStatus(L"准备就绪");
-  RecordingPollTarget target;
-  PollPlayerStatus(player, target);
-  EXPECT_EQ(target.actions, (std::vector<std::wstring>{L"label 准备就绪", L"notice"}));
-  EXPECT_EQ(player.calls().size(), 2u);
-}
-
-TEST(StatusPoll, AStatusHoldingBothTextsCountsAsReadyOnly) {
-  ScriptedPlayer player;
-  player.SetStatus(L"正在播放 准备就绪");
-  RecordingPollTarget target;
-  PollPlayerStatus(player, target);
-  EXPECT_EQ(target.actions, (std::vector<std::wstring>{L"label 正在播放 准备就绪", L"notice"}));
-}
-
 TEST(StatusPoll, EachStepReadsTheStatusAnew) {
   ScriptedPlayer player;
   RecordingPollTarget target;
@@ -84,18 +58,6 @@ struct CaptionButton final : PlayPauseButton {
   }
 };
 
-TEST(PlayPause, CaptionsAlternateAndDriveThePlayer) {
-  ScriptedPlayer player;
-  CaptionButton button(L"播/暂");
-  PressPlayPause(player, button);
-  EXPECT_EQ(button.caption, L"暂/播");
-  PressPlayPause(player, button);
-  EXPECT_EQ(button.caption, L"播/暂");
-  PressPlayPause(player, button);
-  EXPECT_EQ(button.caption, L"暂/播");
-  EXPECT_EQ(player.calls(), (std::vector<std::wstring>{L"Pause", L"Play", L"Pause"}));
-}
-
 TEST(PlayPause, PausesAfterShowingTheResumeCaptionAndShowsThePauseCaptionAfterPlaying) {
   std::vector<std::wstring> order;
   ScriptedPlayer player;
@@ -126,12 +88,6 @@ TEST(PlaySelectedSong, StopsThenLoadsTheAddressAndPlays) {
   });
   EXPECT_TRUE(stoppedBeforeReading);
   EXPECT_EQ(player.calls(), (std::vector<std::wstring>{L"Stop", L"SetUrl http://127.0.0.1/song.wav", L"Play"}));
-}
-
-TEST(PlaySelectedSong, WithNoSelectedRowOnlyTheStopIsIssued) {
-  ScriptedPlayer player;
-  PlaySelectedSong(player, [] { return std::optional<std::wstring>{}; });
-  EXPECT_EQ(player.calls(), (std::vector<std::wstring>{L"Stop"}));
 }
 
 }  // namespace
