@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "assets/resource_ids.h"
 #include "runtime/Application.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 #include "windows/Form4.h"
 #include "windows/NoticePageView.h"
 #include "windows/PageView.h"
@@ -89,26 +89,14 @@ TEST_F(PromotionWindowTest, IsAFixedFramedWindowWithACloseBoxATaskbarButtonAndAn
   EXPECT_FALSE(window.Caption().empty());
   EXPECT_NE(window.Caption(), L"Form4");
 
-  // Its icon is the 48 x 48 picture (the system shows it at its own icon size).
-  EXPECT_TRUE(SendMessageW(handle, WM_GETICON, ICON_BIG, 0));
-  const auto icon = static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUAVLET), IMAGE_ICON, 0, 0, 0));
+  const auto icon = reinterpret_cast<HICON>(SendMessageW(handle, WM_GETICON, ICON_BIG, 0));
   ASSERT_TRUE(icon);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(icon, &info));
-  BITMAP picture{};
-  GetObjectW(info.hbmColor, sizeof(picture), &picture);
-  EXPECT_EQ(picture.bmWidth, 48);
-  EXPECT_EQ(picture.bmHeight, 48);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  DestroyIcon(icon);
+  const SIZE size = test::IconSize(icon);
+  EXPECT_EQ(size.cx, 48);
+  EXPECT_EQ(size.cy, 48);
 
   // The browser fills the client area, a pixel wider and a pixel shorter as designed.
-  RECT browser;
-  GetWindowRect(window.WebBrowser1.hWnd(), &browser);
-  EXPECT_EQ(browser.right - browser.left, 809);
-  EXPECT_EQ(browser.bottom - browser.top, 521);
+  EXPECT_EQ(test::ChildBox(window.WebBrowser1.hWnd()), (PixelBox{0, 0, 809, 521}));
 }
 
 TEST_F(PromotionWindowTest, NavigatesToThePageOnEveryActivation) {
