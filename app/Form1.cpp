@@ -3,6 +3,7 @@
 #include "app/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
+#include "skin/MSkinButton.h"
 
 namespace quavlet {
 namespace {
@@ -159,14 +160,15 @@ void Form1::BindEvents() {
 }
 
 void Form1::Form_Load() {
-  // Skin engine: attach here, first, before the window becomes layered.
+  // The skin takes the window over before it becomes layered.
+  skin::AttachSkin(hWnd());
   runtime::MakeColorKeyed(*this);
   Text1.SetText(SiteAddress());
 }
 
 void Form1::Form_Unload(int& Cancel) {
   (void)Cancel;  // closing always proceeds
-  // Skin engine: detach here.
+  skin::DetachSkin(hWnd());
 }
 
 }  // namespace quavlet

@@ -7,7 +7,8 @@ quavlet_build() {
   local dir=$1 toolchain=$2 tests=$3; shift 3
   local args=(-S "$quavlet_root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQUAVLET_TESTS="$tests")
   [ -n "$toolchain" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$quavlet_root/cmake/$toolchain")
-  [ -f "$dir/CMakeCache.txt" ] || cmake "${args[@]}" >/dev/null
+  # Configured every time: folders of tests and tools are found when configuring.
+  cmake "${args[@]}" >/dev/null
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
   cmake --build "$dir" -j "$quavlet_jobs" "${targets[@]}"

@@ -1,0 +1,102 @@
+#include "skin/ButtonSkinning.h"
+
+#include "runtime/GdiHandles.h"
+#include "skin/SkinArt.h"
+#include "skin/SkinPainters.h"
+#include "skin/SkinProperties.h"
+
+namespace quavlet::skin {
+
+namespace {
+
+// Check boxes, radio buttons and group boxes of the "button" class have one of these bits and
+// keep their own painting; push buttons and default push buttons become owner-drawn.
+constexpr LONG_PTR kNotPushButtonBits = 0x2 | 0x4;
+// The button's own style bits (the low word, where BM_SETSTYLE works); the window style bits of
+// the high word (visible, disabled...) are the program's and may have changed while skinned.
+constexpr LONG_PTR kButtonStyleBits = 0xFFFF;
+constexpr int kCornerDiameter = 3;
+
+// Puts the bitmap into the face DC and deletes what it displaces: the DC's stock bitmap at
+// attach, the face of the old size after a resize.
+void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, gdi::Bitmap bitmap) {
+  const HGDIOBJ displaced = SelectObject(face, bitmap.get());
+  if (displaced && displaced != HGDI_ERROR) DeleteObject(displaced);
+  properties.SetFaceBitmap(state, bitmap.release());
+}
+
+void SetRoundedRegion(HWND window, const WindowBox& box) {
+  gdi::Region region(CreateRoundRectRgn(0, 0, box.width + 1, box.height + 1, kCornerDiameter, kCornerDiameter));
+  // The window owns the region from here on.
+  if (SetWindowRgn(window, region.get(), TRUE)) region.release();
+}
+
+}  // namespace
+
+void PrepareCommandButton(HWND window) {
+  const SkinProperties properties(window);
+  const WindowBox box = GetWindowBox(window);
+  {
+    const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
+    for (int state = kStateNormal; state <= kStateDisabled; ++state) {
+      gdi::MemoryDc face(CreateCompatibleDC(windowDc.get()));
+      if (!face) continue;
+      SelectFaceBitmap(properties, state, face.get(),
+                       gdi::Bitmap(CreateCompatibleBitmap(windowDc.get(), box.width, box.height)));
+      properties.SetFaceDc(state, face.release());
+    }
+    RenderButtonFaces(window);
+  }
+
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if ((style & kNotPushButtonBits) == 0) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+
+  properties.Set(kOldStyleProperty, static_cast<int32_t>(style));
+  properties.Set(kMouseFlagProperty, 0);
+  properties.Set(kTimerIdProperty, 0);
+  properties.Set(kOldStateProperty, IsWindowEnabled(window) ? kStateNormal : kStateDisabled);
+  properties.Set(kAlphaLevelProperty, 0);
+  SetRoundedRegion(window, box);
+}
+
+void UndoCommandButton(HWND window) {
+  const SkinProperties properties(window);
+  for (int state = kStateNormal; state <= kStateDisabled; ++state) {
+    // Destroyed in reverse order: the DC first, which lets go of its bitmap, then the bitmap.
+    const gdi::Bitmap bitmap(properties.FaceBitmap(state));
+    const gdi::MemoryDc face(properties.FaceDc(state));
+    properties.Remove(FaceDcPropertyName(state).c_str());
+    properties.Remove(FaceBitmapPropertyName(state).c_str());
+  }
+  StopFadeTimer(window);
+
+  // The button style goes back to what it was; whether the button is enabled or visible now is
+  // the program's business, not the skin's.
+  const LONG_PTR oldStyle = properties.Get(kOldStyleProperty);
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  SetWindowLongPtrW(window, GWL_STYLE, (style & ~kButtonStyleBits) | (oldStyle & kButtonStyleBits));
+
+  for (const wchar_t* name :
+       {kOldStyleProperty, kMouseFlagProperty, kTimerIdProperty, kOldStateProperty, kAlphaLevelProperty}) {
+    properties.Remove(name);
+  }
+  SetWindowRgn(window, nullptr, TRUE);
+}
+
+void ResizeCommandButton(HWND window) {
+  const SkinProperties properties(window);
+  const WindowBox box = GetWindowBox(window);
+  {
+    const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
+    for (int state = kStateNormal; state <= kStateDisabled; ++state) {
+      HDC face = properties.FaceDc(state);
+      if (!face) continue;
+      SelectFaceBitmap(properties, state, face,
+                       gdi::Bitmap(CreateCompatibleBitmap(windowDc.get(), box.width, box.height)));
+    }
+    RenderButtonFaces(window);
+  }
+  SetRoundedRegion(window, box);
+}
+
+}  // namespace quavlet::skin

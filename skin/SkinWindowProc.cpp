@@ -1,0 +1,83 @@
+#include "skin/SkinEngine.h"
+#include "skin/SkinHandlers.h"
+#include "skin/SkinPainters.h"
+#include "skin/SkinProperties.h"
+
+namespace quavlet::skin {
+
+namespace {
+
+// When the window's own procedure (the one the engine replaced) gets the message: before the
+// engine reacts, after it, or as the painter decides (a painter may keep a paint to itself).
+enum class OwnProcedure { First, Last, AsPainterDecides };
+
+using Painter = LRESULT (*)(WNDPROC replaced, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+struct Route {
+  UINT message;
+  OwnProcedure ownProcedure;
+  Reaction reaction;
+  Painter painter;
+};
+
+// Every message the engine takes part in. Any other goes to the window's own procedure alone.
+constexpr Route kRoutes[] = {
+    // message               window's own procedure         engine
+    {WM_DESTROY,             OwnProcedure::Last,             GiveBackWindow,     nullptr},
+    {WM_SIZE,                OwnProcedure::First,            HandleSize,         nullptr},
+    {WM_ACTIVATE,            OwnProcedure::Last,             HandleActivate,     nullptr},
+    {WM_SETFOCUS,            OwnProcedure::First,            HandleSetFocus,     nullptr},
+    {WM_KILLFOCUS,           OwnProcedure::First,            HandleKillFocus,    nullptr},
+    {WM_ENABLE,              OwnProcedure::First,            HandleEnable,       nullptr},
+    {WM_PAINT,               OwnProcedure::AsPainterDecides, nullptr,            HandlePaint},
+    {WM_WINDOWPOSCHANGING,   OwnProcedure::First,            HandlePosChanging,  nullptr},
+    {WM_NCPAINT,             OwnProcedure::AsPainterDecides, nullptr,            HandleNcPaint},
+    {WM_KEYDOWN,             OwnProcedure::First,            HandleKeyDown,      nullptr},
+    {WM_KEYUP,               OwnProcedure::First,            HandleKeyUp,        nullptr},
+    {WM_TIMER,               OwnProcedure::Last,             HandleTimer,        nullptr},
+    {WM_ENTERIDLE,           OwnProcedure::First,            SkinWindowInLParam, nullptr},
+    {WM_CTLCOLORLISTBOX,     OwnProcedure::First,            SkinWindowInLParam, nullptr},
+    {WM_MOUSEMOVE,           OwnProcedure::First,            HandleMouseMove,    nullptr},
+    {WM_LBUTTONDOWN,         OwnProcedure::First,            HandleButtonDown,   nullptr},
+    {WM_LBUTTONUP,           OwnProcedure::First,            HandleButtonUp,     nullptr},
+    {WM_LBUTTONDBLCLK,       OwnProcedure::First,            HandleDoubleClick,  nullptr},
+    {WM_MOUSELEAVE,          OwnProcedure::First,            HandleMouseLeave,   nullptr},
+};
+
+const Route* FindRoute(UINT message) {
+  for (const Route& route : kRoutes) {
+    if (route.message == message) return &route;
+  }
+  return nullptr;
+}
+
+bool IsSkinned(HWND window) { return SkinProperties(window).ProcAddr() != nullptr; }
+
+}  // namespace
+
+LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window) return 0;
+  const WNDPROC replaced = SkinProperties(window).ProcAddr();
+  if (!replaced) return DefWindowProcW(window, message, wParam, lParam);
+
+  const Route* route = FindRoute(message);
+  if (!route) return CallWindowProcW(replaced, window, message, wParam, lParam);
+  switch (route->ownProcedure) {
+    case OwnProcedure::AsPainterDecides:
+      return route->painter(replaced, window, message, wParam, lParam);
+    case OwnProcedure::Last:
+      // At WM_DESTROY the window has been given back by now; it still goes to the procedure
+      // read above.
+      route->reaction(window, wParam, lParam);
+      return CallWindowProcW(replaced, window, message, wParam, lParam);
+    case OwnProcedure::First:
+      break;
+  }
+  const LRESULT result = CallWindowProcW(replaced, window, message, wParam, lParam);
+  // The window's own procedure may have given the window back or destroyed it (a click that
+  // closes the form); then the engine has nothing more to do for it.
+  if (IsSkinned(window)) route->reaction(window, wParam, lParam);
+  return result;
+}
+
+}  // namespace quavlet::skin

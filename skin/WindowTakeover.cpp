@@ -1,0 +1,129 @@
+#include "skin/ButtonSkinning.h"
+#include "skin/ControlKind.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinProperties.h"
+
+namespace quavlet::skin {
+
+namespace {
+
+// The whole frame, as WM_NCPAINT's wParam.
+constexpr WPARAM kWholeFrame = 1;
+
+// Only windows of this thread can be taken over: a window of another process cannot have its
+// procedure replaced (and must not get our properties or styles), and a window of another
+// thread would run the engine off the user-interface thread. A destroyed handle has no thread.
+bool BelongsToThisThread(HWND window) {
+  return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+}
+
+void PrepareByKind(HWND window, const SkinProperties& properties) {
+  switch (ClassifyWindow(window)) {
+    case ckForm:
+      // Every descendant, at any depth, before the form itself.
+      EnumChildWindows(window, SkinChildProc, 0);
+      break;
+    case ckButton:
+      PrepareCommandButton(window);
+      break;
+    case ckCombo:
+    case ckDriveList:
+    case ckCheck:
+    case ckOption:
+      properties.Set(kMouseFlagProperty, 0);
+      properties.Set(kOldStateProperty, 0);
+      break;
+    case ckHeader:
+      properties.Set(kMouseFlagProperty, 0);
+      properties.Set(kHdIndexProperty, -1);
+      properties.Set(kHmIndexProperty, -1);
+      break;
+    case ckProgress:
+    case ckDataList:
+    case ckComboList:
+    case ckGrid:
+    case ckOther:
+      break;
+  }
+}
+
+void UndoByKind(HWND window, const SkinProperties& properties) {
+  switch (ClassifyWindow(window)) {
+    case ckForm:
+      EnumChildWindows(window, UnskinChildProc, 0);
+      break;
+    case ckButton:
+      UndoCommandButton(window);
+      break;
+    case ckCombo:
+    case ckDriveList:
+    case ckCheck:
+    case ckOption:
+      properties.Remove(kMouseFlagProperty);
+      properties.Remove(kOldStateProperty);
+      break;
+    case ckHeader:
+      properties.Remove(kMouseFlagProperty);
+      properties.Remove(kHdIndexProperty);
+      properties.Remove(kHmIndexProperty);
+      break;
+    case ckProgress:
+    case ckDataList:
+    case ckComboList:
+    case ckGrid:
+    case ckOther:
+      break;
+  }
+}
+
+// Frame and client are drawn again, now through whichever procedure the window has.
+void Repaint(HWND window) {
+  SendMessageW(window, WM_NCPAINT, kWholeFrame, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+}
+
+}  // namespace
+
+std::int32_t SkinWindow(HWND window) {
+  if (!window) return 0;
+  const SkinProperties properties(window);
+  // One entry of the engine per procedure chain.
+  if (properties.ProcAddr()) return 0;
+  if (!BelongsToThisThread(window)) return 0;
+
+  PrepareByKind(window, properties);
+  ++Engine().SkinnedWindowCount;
+  // The W function keeps the window a Unicode one.
+  const LONG_PTR replaced = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));
+  properties.SetProcAddr(reinterpret_cast<WNDPROC>(replaced));
+  Repaint(window);
+  return 1;
+}
+
+std::int32_t UnskinWindow(HWND window) {
+  if (!window) return 0;
+  const SkinProperties properties(window);
+  const WNDPROC replaced = properties.ProcAddr();
+  if (!replaced) return 0;
+
+  UndoByKind(window, properties);
+  properties.Remove(kProcAddrProperty);
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced));
+  Repaint(window);
+
+  SkinEngineState& engine = Engine();
+  if (--engine.SkinnedWindowCount <= 0) StopEngine();
+  return 1;
+}
+
+BOOL CALLBACK SkinChildProc(HWND window, LPARAM) {
+  SkinWindow(window);
+  return TRUE;
+}
+
+BOOL CALLBACK UnskinChildProc(HWND window, LPARAM) {
+  UnskinWindow(window);
+  return TRUE;
+}
+
+}  // namespace quavlet::skin
