@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "musiclist/ListView.h"
+#include "musiclist/SongLists.h"
 #include "musiclist/XmlDocument.h"
 #include "player/PlayerControl.h"
 #include "runtime/Application.h"
@@ -111,6 +112,9 @@ class Form1 : public runtime::Form {
   std::unique_ptr<XmlDocument> xmlDoc;  // created by the first query, then reused
   bool loadOk = false;                  // the last load's result
   XmlNodeList nodeList;                 // the node list the last fill step walked
+  SongList songAddresses{List1};        // the song lists, as held by the hidden list boxes
+  SongList songSingers{List2};
+  SongList songTitles{List3};
 
   // ---- State of the player ----
 

@@ -25,6 +25,16 @@ std::wstring ConfiguredMusicHost() {
   return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
 }
 
+// Empties the list, then, if the reply has songs at the song path, fills it from every element
+// of the name anywhere in the reply, through the node list slot.
+void RefillSongList(const XmlDocument& document, XmlNodeList& slot, SongList& list,
+                    const wchar_t* elementName, TextDecoding decode) {
+  list.Clear();
+  if (document.SelectNodes(kSongPath).Length() == 0) return;
+  slot = document.GetElementsByTagName(elementName);
+  list.AppendDecodedTexts(slot, decode);
+}
+
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -37,19 +47,16 @@ void Form1::Command1_Click() {
   ListView1.ColumnHeaders().Clear();
 
   if (!xmlDoc) xmlDoc = XmlDocument::Create();
+  // Nothing reads the slot before the next fill step replaces it; letting go of it now lets the
+  // load free the previous document at once.
+  nodeList = XmlNodeList();
   loadOk = false;
   if (xmlDoc) {
     xmlDoc->SetAsync(false);
     xmlDoc->SetValidateOnParse(false);
     loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
   }
-  if (loadOk) {
-    List1.Clear();
-    if (xmlDoc->SelectNodes(kSongPath).Length() != 0) {
-      nodeList = xmlDoc->GetElementsByTagName(L"xsong_url");
-      AppendDecodedTexts(List1, nodeList, DecodeAddress);
-    }
-  }
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", DecodeAddress);
   sing();
   song();
 
@@ -71,29 +78,21 @@ void Form1::QQ_KeyPress(int& KeyAscii) {
 }
 
 void Form1::sing() {
-  if (!loadOk) return;
-  List2.Clear();
-  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
-  nodeList = xmlDoc->GetElementsByTagName(L"xsinger_name");
-  AppendDecodedTexts(List2, nodeList, DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songSingers, L"xsinger_name", DecodeName);
 }
 
 void Form1::song() {
-  if (!loadOk) return;
-  List3.Clear();
-  if (xmlDoc->SelectNodes(kSongPath).Length() == 0) return;
-  nodeList = xmlDoc->GetElementsByTagName(L"xsong_name");
-  AppendDecodedTexts(List3, nodeList, DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songTitles, L"xsong_name", DecodeName);
 }
 
 void Form1::fillList() {
-  // An entry missing from a shorter List2 or List3 reads as empty, leaving its cell empty.
-  const int count = List1.ListCount();
+  // A step that fails (an entry missing from a shorter List2 or List3) leaves its cell empty.
+  const int count = songAddresses.Count();
   for (int i = 0; i < count; ++i) {
     ListItem row = ListView1.ListItems().Add(std::to_wstring(i + 1));
-    row.SetSubItems(1, List3.List(i));
-    row.SetSubItems(2, List2.List(i));
-    row.SetSubItems(3, AddressOfEntry(List1.List(i)));
+    if (const auto title = songTitles.Entry(i)) row.SetSubItems(1, *title);
+    if (const auto singer = songSingers.Entry(i)) row.SetSubItems(2, *singer);
+    if (const auto address = songAddresses.Entry(i)) row.SetSubItems(3, AddressOfEntry(*address));
   }
 }
 

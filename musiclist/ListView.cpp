@@ -140,16 +140,12 @@ int ListView::AppendRow(std::wstring_view text) {
   Row row;
   row[0] = text;
   rows_.push_back(std::move(row));
-  if (hWnd()) {
-    // Rows usually come by the thousand: the window stops drawing until they are all in, and
-    // draws them once when the rows stop coming (kShowRowsMessage). Each count change is then
-    // cheap; drawing after each one would cost milliseconds per row.
-    if (!showPending_) {
-      showPending_ = true;
-      SendMessageW(hWnd(), WM_SETREDRAW, FALSE, 0);
-      PostMessageW(hWnd(), kShowRowsMessage, 0, 0);
-    }
-    SendMessageW(hWnd(), LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  // Rows usually come by the thousand: the window learns the new count once they stop coming
+  // (kShowRowsMessage). A message per row would cost far more than the rows themselves, and
+  // the members here read the rows, not the window.
+  if (hWnd() && !showPending_) {
+    showPending_ = true;
+    PostMessageW(hWnd(), kShowRowsMessage, 0, 0);
   }
   return static_cast<int>(rows_.size());
 }
@@ -162,7 +158,7 @@ void ListView::RowChanged(int index) {
 void ListView::ShowRows() {
   if (!showPending_) return;
   showPending_ = false;
-  SendMessageW(hWnd(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(hWnd(), LVM_SETITEMCOUNT, rows_.size(), 0);
   InvalidateRect(hWnd(), nullptr, TRUE);
 }
 

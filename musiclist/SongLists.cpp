@@ -7,29 +7,59 @@
 namespace quavlet {
 namespace {
 
-// Stops a window drawing for the scope.
+// Sends straight to the list box's own procedure. Every procedure chained in front of it (the
+// forms layer's keyboard handling, the skin engine) passes list box content messages on
+// untouched, and under Wine each of them costs a round trip to the server per message (their
+// state lives in window properties): tens of thousands of entries would take seconds.
+class ListBoxProcedure {
+ public:
+  explicit ListBoxProcedure(HWND window)
+      : window_(window),
+        procedure_(window ? reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC))
+                          : nullptr) {}
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return procedure_ ? CallWindowProcW(procedure_, window_, message, wParam, lParam) : 0;
+  }
+
+ private:
+  HWND window_;
+  WNDPROC procedure_;
+};
+
+// Stops the list box drawing (and so updating its scroll bar) for the scope.
 class RedrawSuspended {
  public:
-  explicit RedrawSuspended(HWND window) : window_(window) {
-    if (window_) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-  }
-  ~RedrawSuspended() {
-    if (window_) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-  }
+  explicit RedrawSuspended(const ListBoxProcedure& box) : box_(box) { box_.Send(WM_SETREDRAW, FALSE); }
+  ~RedrawSuspended() { box_.Send(WM_SETREDRAW, TRUE); }
   RedrawSuspended(const RedrawSuspended&) = delete;
   RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
  private:
-  HWND window_;
+  const ListBoxProcedure& box_;
 };
 
 }  // namespace
 
-void AppendDecodedTexts(runtime::ListBox& list, const XmlNodeList& nodes, TextDecoding decode) {
-  const RedrawSuspended quiet(list.hWnd());
-  const long room = std::max(0, kSongListCapacity - list.ListCount());
+void SongList::Clear() {
+  entries_.clear();
+  ListBoxProcedure(box_.hWnd()).Send(LB_RESETCONTENT);
+}
+
+void SongList::AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode) {
+  const long room = std::max(0, kSongListCapacity - Count());
   const long count = std::min(nodes.Length(), room);
-  for (long i = 0; i < count; ++i) list.AddItem(decode(nodes.Item(i).Text()));
+  entries_.reserve(entries_.size() + static_cast<size_t>(count));
+  const ListBoxProcedure box(box_.hWnd());
+  const RedrawSuspended quiet(box);
+  for (long i = 0; i < count; ++i) {
+    entries_.push_back(decode(nodes.Item(i).Text()));
+    box.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries_.back().c_str()));
+  }
+}
+
+std::optional<std::wstring_view> SongList::Entry(int index) const {
+  if (index < 0 || index >= Count()) return std::nullopt;
+  return entries_[static_cast<size_t>(index)];
 }
 
 }  // namespace quavlet

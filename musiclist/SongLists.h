@@ -1,9 +1,12 @@
 #pragma once
 
-// Filling the hidden song lists (List1 addresses, List2 singers, List3 titles).
+// The hidden song lists: List1 (addresses), List2 (singers), List3 (titles), entries with the
+// same index describing one song.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/Controls.h"
 
@@ -17,8 +20,24 @@ inline constexpr int kSongListCapacity = 32767;
 
 using TextDecoding = std::wstring (*)(std::wstring_view);
 
-// Appends the decoded text of every node of the list, in order, up to the capacity. The list
-// box does not draw while it is being filled (drawing after each entry costs a great deal).
-void AppendDecodedTexts(runtime::ListBox& list, const XmlNodeList& nodes, TextDecoding decode);
+// One song list: its list box window holds the entries, and so does this object, so that a
+// list of tens of thousands of songs is read back without a message per entry.
+class SongList {
+ public:
+  explicit SongList(runtime::ListBox& box) : box_(box) {}
+  SongList(const SongList&) = delete;
+  SongList& operator=(const SongList&) = delete;
+
+  void Clear();
+  // Appends the decoded text of every node of the list, in order, up to the capacity.
+  void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode);
+  int Count() const { return static_cast<int>(entries_.size()); }
+  // Entry index (from 0); empty result when there is none.
+  std::optional<std::wstring_view> Entry(int index) const;
+
+ private:
+  runtime::ListBox& box_;
+  std::vector<std::wstring> entries_;
+};
 
 }  // namespace quavlet

@@ -118,6 +118,8 @@ bool XmlDocument::Parse(std::wstring_view text) {
   const Bstr source(text);
   VARIANT_BOOL parsed = VARIANT_FALSE;
   document_->loadXML(source.get(), &parsed);
+  selectedPattern_.clear();
+  selection_ = XmlNodeList();
   usesNamespaces_ = text.find(L"xmlns") != std::wstring_view::npos;
   SetStringProperty(*document_.Get(), L"SelectionLanguage", usesNamespaces_ ? L"XSLPattern" : L"XPath");
   return parsed == VARIANT_TRUE;
@@ -129,10 +131,13 @@ void XmlDocument::Empty() {
 }
 
 XmlNodeList XmlDocument::SelectNodes(std::wstring_view pattern) const {
+  if (!selectedPattern_.empty() && pattern == selectedPattern_) return selection_;
   const Bstr query(pattern);
   ComPtr<IXMLDOMNodeList> list;
   if (FAILED(document_->selectNodes(query.get(), &list))) return XmlNodeList();
-  return XmlNodeList(std::move(list));
+  selectedPattern_ = pattern;
+  selection_ = XmlNodeList(std::move(list));
+  return selection_;
 }
 
 XmlNodeList XmlDocument::GetElementsByTagName(std::wstring_view name) const {

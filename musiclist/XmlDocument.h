@@ -68,6 +68,10 @@ class XmlDocument {
   // XPath as in the platform's default pattern language, and a tag name is a plain name test,
   // which the platform's library answers many times faster.
   bool usesNamespaces_ = false;
+  // The last selection: the document does not change between loads, so asking again for the
+  // same pattern gives the same nodes.
+  mutable std::wstring selectedPattern_;
+  mutable XmlNodeList selection_;
 };
 
 }  // namespace quavlet

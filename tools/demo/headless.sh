@@ -44,17 +44,18 @@ window_shot() {
 shot main
 window_shot main-window
 
-# Moves the pointer to a client pixel of the main window, then runs the xdotool commands given.
-origin_x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/{print $NF}')
-origin_y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/{print $NF}')
-at() { xdotool mousemove $((origin_x + $1)) $((origin_y + $2)) "${@:3}"; }
-
-# Look up the local service's sample user 12345 (eight songs).
-at 60 44 click 1
-xdotool type --delay 60 12345
+# A sample user's songs: type the number into the QQ box as a person would and press Enter.
+sample_number=12345
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 60)) $((Y + 44)) click 1
+sleep 0.3
+xdotool type --delay 50 "$sample_number"
 xdotool key Return
 sleep 2
-window_shot songs
+shot songs
+
+# Moves the pointer to a client pixel of the main window, then runs the xdotool commands given.
+at() { xdotool mousemove $((X + $1)) $((Y + $2)) "${@:3}"; }
 
 # Double-click the second song: it is fetched and plays; the status poll shows "正在播放" in
 # Label8 (under the hint at the bottom left) and turns the play/pause caption to "暂/播".

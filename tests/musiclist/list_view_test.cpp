@@ -1,0 +1,118 @@
+// The song list view's members over the platform list view.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "tests/musiclist/main_window.h"
+#include "tests/support/message_pump.h"
+
+namespace quavlet::test {
+namespace {
+
+using ListViewTest = MainWindowTest;
+
+TEST_F(ListViewTest, RowsAreNumberedFromOneAndShownOnceQueuedWorkIsDone) {
+  ListView& view = form.ListView1;
+  ListItem first = view.ListItems().Add(L"1");
+  ListItem second = view.ListItems().Add(L"2");
+  EXPECT_EQ(first.Index(), 1);
+  EXPECT_EQ(second.Index(), 2);
+  EXPECT_EQ(view.ListItems().Count(), 2);
+  EXPECT_TRUE(second.SetSubItems(3, L"address"));
+  EXPECT_EQ(view.ListItems().Item(2)->SubItems(3), L"address");
+  EXPECT_EQ(view.ListItems().Item(2)->SubItems(1), L"");
+  FlushEvents();
+  EXPECT_EQ(ShownRowCount(), 2);
+  EXPECT_EQ(ShownCell(1, 3), L"address");
+  // A cell changed after the rows are shown is shown too.
+  EXPECT_TRUE(first.SetSubItems(1, L"title"));
+  EXPECT_EQ(ShownCell(0, 1), L"title");
+}
+
+TEST_F(ListViewTest, ReadingARowOrCellThatDoesNotExistFails) {
+  ListView& view = form.ListView1;
+  ListItem row = view.ListItems().Add(L"1");
+  EXPECT_FALSE(view.ListItems().Item(0));
+  EXPECT_FALSE(view.ListItems().Item(2));
+  EXPECT_FALSE(row.SubItems(0));
+  EXPECT_FALSE(row.SubItems(4));
+  EXPECT_FALSE(row.SetSubItems(4, L"x"));
+  view.ListItems().Clear();
+  EXPECT_FALSE(row.SubItems(1));
+  EXPECT_FALSE(row.SetSubItems(1, L"x"));
+}
+
+TEST_F(ListViewTest, SelectedItemFailsWithoutASelection) {
+  ListView& view = form.ListView1;
+  EXPECT_FALSE(view.SelectedItem());
+  for (const wchar_t* number : {L"1", L"2", L"3"}) view.ListItems().Add(number);
+  FlushEvents();
+  EXPECT_FALSE(view.SelectedItem());
+  ListView_SetItemState(view.hWnd(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ASSERT_TRUE(view.SelectedItem());
+  EXPECT_EQ(view.SelectedItem()->Index(), 3);
+  view.ListItems().Clear();
+  EXPECT_FALSE(view.SelectedItem());
+}
+
+TEST_F(ListViewTest, ClearingRemovesEveryRowAndHeaderAndHeadersCanBeAddedAgain) {
+  ListView& view = form.ListView1;
+  for (int round = 0; round < 2; ++round) {
+    view.ColumnHeaders().Add(L"编号", 438.75);
+    view.ColumnHeaders().Add(L"歌曲", 1462.5);
+    view.ListItems().Add(L"1");
+    FlushEvents();
+    EXPECT_EQ(ShownHeaders(), (std::vector<std::wstring>{L"编号", L"歌曲"}));
+    EXPECT_EQ(ShownHeaderWidths(), (std::vector<int>{29, 98}));
+    view.ListItems().Clear();
+    view.ColumnHeaders().Clear();
+    FlushEvents();
+    EXPECT_EQ(ShownRowCount(), 0);
+    EXPECT_TRUE(ShownHeaders().empty());
+    EXPECT_EQ(view.ColumnHeaders().Count(), 0);
+  }
+}
+
+TEST_F(ListViewTest, WidthIsInTwipsAndViewModesChangeTheWindowAtOnce) {
+  ListView& view = form.ListView1;
+  EXPECT_EQ(view.Width(), 8775.0);
+  view.SetView(kListViewList);
+  EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_LIST));
+  view.SetView(kListViewIcons);
+  EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_ICON));
+  view.SetView(7);  // not a mode: nothing changes
+  EXPECT_EQ(view.View(), kListViewIcons);
+  view.SetView(kListViewReport);
+  EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
+}
+
+// A press and release of the left button at a row, through the system's input.
+void ClickWithPointer(HWND view, int row) {
+  RECT box{};
+  ListView_GetItemRect(view, row, &box, LVIR_LABEL);
+  POINT point{box.left + 4, (box.top + box.bottom) / 2};
+  ClientToScreen(view, &point);
+  SetCursorPos(point.x, point.y);
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  PumpFor(300);
+}
+
+TEST_F(ListViewTest, ADisabledViewTakesNoClicks) {
+  Query(L"12345");
+  SetForegroundWindow(form.hWnd());
+  form.ListView1.SetEnabled(false);
+  ClickWithPointer(form.ListView1.hWnd(), 4);
+  EXPECT_EQ(form.gqm.Caption(), L"");
+  form.ListView1.SetEnabled(true);
+  ClickWithPointer(form.ListView1.hWnd(), 4);
+  EXPECT_EQ(form.gqm.Caption(), L"春风.十里");
+}
+
+}  // namespace
+}  // namespace quavlet::test

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "tests/musiclist/main_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "tests/support/message_pump.h"
+
+namespace quavlet::test {
+
+MainWindowTest::MainWindowTest() : form(application.Show<Form1>()) { FlushEvents(); }
+
+MainWindowTest::~MainWindowTest() {
+  form.Unload();
+  FlushEvents();
+  application.CollectClosedForms();
+}
+
+void MainWindowTest::SetQQText(std::wstring_view typed) {
+  form.QQ.SetText(typed);
+  FlushEvents();
+}
+
+void MainWindowTest::Query(std::wstring_view typed) {
+  SetQQText(typed);
+  SendMessageW(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  FlushEvents();
+}
+
+void MainWindowTest::QueryWithEnter(std::wstring_view typed) {
+  SetQQText(typed);
+  SetFocus(form.QQ.hWnd());
+  SendMessageW(form.QQ.hWnd(), WM_CHAR, 13, 1);
+  FlushEvents();
+}
+
+int MainWindowTest::ShownRowCount() const {
+  return static_cast<int>(SendMessageW(form.ListView1.hWnd(), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring MainWindowTest::ShownCell(int row, int column) const {
+  wchar_t text[1024] = L"";
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 1024;
+  SendMessageW(form.ListView1.hWnd(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+               reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+std::vector<std::wstring> MainWindowTest::ShownHeaders() const {
+  const HWND header = ListView_GetHeader(form.ListView1.hWnd());
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < Header_GetItemCount(header); ++i) {
+    wchar_t text[64] = L"";
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    texts.emplace_back(text);
+  }
+  return texts;
+}
+
+std::vector<int> MainWindowTest::ShownHeaderWidths() const {
+  std::vector<int> widths;
+  const int count = Header_GetItemCount(ListView_GetHeader(form.ListView1.hWnd()));
+  for (int i = 0; i < count; ++i) {
+    widths.push_back(ListView_GetColumnWidth(form.ListView1.hWnd(), i));
+  }
+  return widths;
+}
+
+DWORD MainWindowTest::ViewType() const {
+  return static_cast<DWORD>(GetWindowLongPtrW(form.ListView1.hWnd(), GWL_STYLE)) & LVS_TYPEMASK;
+}
+
+void MainWindowTest::ClickRow(int row) {
+  const HWND view = form.ListView1.hWnd();
+  POINT point{20, 200};  // below the rows of a short list
+  if (row >= 0) {
+    ListView_EnsureVisible(view, row, FALSE);
+    RECT box{};
+    ListView_GetItemRect(view, row, &box, LVIR_LABEL);
+    point = {box.left + 4, (box.top + box.bottom) / 2};
+  }
+  const LPARAM where = MAKELPARAM(point.x, point.y);
+  // The control follows a press until the button comes up: the release waits in the queue.
+  PostMessageW(view, WM_LBUTTONUP, 0, where);
+  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  FlushEvents();
+}
+
+std::vector<std::wstring> MainWindowTest::Entries(const runtime::ListBox& list) {
+  std::vector<std::wstring> entries;
+  for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
+  return entries;
+}
+
+}  // namespace quavlet::test

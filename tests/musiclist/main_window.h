@@ -1,0 +1,46 @@
+#pragma once
+
+// The main window, loaded and shown for a test, with readers of what its music list shows.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Form1.h"
+#include "runtime/Application.h"
+#include "tests/musiclist/message_box_answerer.h"
+
+namespace quavlet::test {
+
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  // Types the text into QQ (replacing what is there) and presses 查询.
+  void Query(std::wstring_view typed);
+  // Types the text into QQ and presses Enter there.
+  void QueryWithEnter(std::wstring_view typed);
+  void SetQQText(std::wstring_view typed);
+
+  // What the platform's list view shows: its row count, a cell (row and column from 0), its
+  // column headers' texts and pixel widths.
+  int ShownRowCount() const;
+  std::wstring ShownCell(int row, int column) const;
+  std::vector<std::wstring> ShownHeaders() const;
+  std::vector<int> ShownHeaderWidths() const;
+  DWORD ViewType() const;
+
+  // Selects a row (from 0) and clicks it as the pointer would; -1 clicks the empty view.
+  void ClickRow(int row);
+
+  static std::vector<std::wstring> Entries(const runtime::ListBox& list);
+
+  runtime::Application application{GetModuleHandleW(nullptr)};
+  Form1& form;
+  MessageBoxAnswerer boxes;
+};
+
+}  // namespace quavlet::test

@@ -1,0 +1,102 @@
+// What the song lists and the rebuilt view hold after replies of every kind.
+
+#include <gtest/gtest.h>
+
+#include "tests/musiclist/main_window.h"
+#include "tests/musiclist/music_service.h"
+
+namespace quavlet::test {
+namespace {
+
+using Strings = std::vector<std::wstring>;
+using SongListsTest = MainWindowTest;
+
+std::wstring Entry(std::wstring_view name) {
+  return L"http://" + ServiceHost() + L"/songs/" + std::wstring(name) + L".wav;";
+}
+
+TEST_F(SongListsTest, TakeXsongUrlElementsOffThePathTooInDocumentOrder) {
+  Query(L"60004");
+  EXPECT_EQ(Entries(form.List1), (Strings{Entry(L"on_path_1"), Entry(L"on_path_2"),
+                                          L"http://127.0.0.1/recommended;",
+                                          L"http://127.0.0.1/elsewhere;"}));
+  EXPECT_EQ(Entries(form.List3), (Strings{L"one", L"two"}));
+  ASSERT_EQ(ShownRowCount(), 4);
+  EXPECT_EQ(ShownCell(3, 3), L"http://127.0.0.1/elsewhere");
+  EXPECT_EQ(ShownCell(3, 1), L"");
+  EXPECT_EQ(ShownCell(3, 2), L"");
+}
+
+TEST_F(SongListsTest, StayEmptyWhenNoSongStandsAtThePath) {
+  Query(L"12345");
+  Query(L"60013");  // xsong_url, xsong_name and xsinger_name only elsewhere
+  EXPECT_TRUE(Entries(form.List1).empty());
+  EXPECT_TRUE(Entries(form.List2).empty());
+  EXPECT_TRUE(Entries(form.List3).empty());
+  EXPECT_EQ(ShownRowCount(), 0);
+  EXPECT_EQ(ShownHeaders().size(), 4u);
+}
+
+TEST_F(SongListsTest, PairIncompleteTriplesByPosition) {
+  Query(L"60003");
+  EXPECT_EQ(Entries(form.List1), (Strings{Entry(L"a"), Entry(L"b"), Entry(L"c")}));
+  EXPECT_EQ(Entries(form.List2), (Strings{L"singer A", L"singer B", L"singer D"}));
+  EXPECT_EQ(Entries(form.List3), (Strings{L"title A", L"title C", L"title D"}));
+  ASSERT_EQ(ShownRowCount(), 3);
+  EXPECT_EQ(ShownCell(1, 1), L"title C");
+  EXPECT_EQ(ShownCell(1, 2), L"singer B");
+}
+
+TEST_F(SongListsTest, AreReplacedCompletelyByTheNextQuery) {
+  Query(L"12345");
+  ASSERT_EQ(ShownRowCount(), 8);
+  Query(L"23456");
+  EXPECT_EQ(Entries(form.List3), (Strings{L"夜曲 二号", L"河流 100%", L"春风.十里"}));
+  EXPECT_EQ(Entries(form.List1).size(), 3u);
+  ASSERT_EQ(ShownRowCount(), 3);
+  EXPECT_EQ(ShownCell(0, 2), L"张 三");
+}
+
+TEST_F(SongListsTest, AFirstQueryThatFailsShowsColumnsWithoutRows) {
+  Query(L"60007");  // HTTP 500
+  EXPECT_EQ(ShownHeaders(), (Strings{L"编号", L"歌曲", L"歌手", L"地址"}));
+  EXPECT_EQ(ShownRowCount(), 0);
+  EXPECT_TRUE(form.Command2.Enabled());
+  EXPECT_TRUE(form.ListView1.Enabled());
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(SongListsTest, KeepThePreviousResultWhenALoadFails) {
+  Query(L"12345");
+  for (const wchar_t* failing : {L"60002", L"60006", L"60007", L"60015", L"60016"}) {
+    Query(failing);
+    EXPECT_EQ(Entries(form.List1).size(), 8u) << failing;
+    EXPECT_EQ(ShownRowCount(), 8) << failing;
+  }
+}
+
+TEST_F(SongListsTest, RefuseRepliesCarryingADocumentType) {
+  for (const wchar_t* hostile : {L"60010", L"60011", L"60012"}) {
+    Query(hostile);
+    EXPECT_FALSE(form.loadOk) << hostile;
+    EXPECT_TRUE(Entries(form.List1).empty()) << hostile;
+    EXPECT_EQ(ShownRowCount(), 0) << hostile;
+  }
+}
+
+TEST_F(SongListsTest, KeepTheFirst32767SongsOfALongerList) {
+  Query(L"60008");  // 40,000 songs
+  EXPECT_EQ(form.List1.ListCount(), 32767);
+  EXPECT_EQ(form.List2.ListCount(), 32767);
+  EXPECT_EQ(form.List3.ListCount(), 32767);
+  ASSERT_EQ(ShownRowCount(), 32767);
+  EXPECT_EQ(ShownCell(32766, 0), L"32767");
+  EXPECT_EQ(ShownCell(32766, 1), L"第32767首歌");
+  EXPECT_EQ(ShownCell(32766, 3), L"http://" + ServiceHost() + L"/songs/song_32766.wav");
+  ClickRow(32766);
+  EXPECT_EQ(form.gqm.Caption(), L"第32767首歌");
+}
+
+}  // namespace
+}  // namespace quavlet::test
