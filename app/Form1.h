@@ -9,7 +9,8 @@
 //   app/Form1Chrome.cpp            drag, minimise, close, hover highlights, Command3
 //   musiclist/Form1MusicList.cpp   the query, the song list view, the copy of an address
 //   player/Form1Player.cpp         playback and the status poll
-//   windows/Form1Windows.cpp       the promotion page window and the desktop shortcut
+//   windows/Form1Windows.cpp       the promotion page window
+//   windows/Form1Shortcut.cpp      the desktop shortcut
 // A subsystem that needs state of its own on the main window adds it in its block below.
 
 #include <cstdint>
@@ -104,7 +105,7 @@ class Form1 : public runtime::Form {
   void Timer1_Timer();
   void WP1_OpenStateChange(std::int32_t NewState);
 
-  // ---- Other windows (windows/Form1Windows.cpp) ----
+  // ---- Other windows (windows/Form1Windows.cpp; Command6_Click in windows/Form1Shortcut.cpp) ----
   void Command5_Click();
   void Command6_Click();
 

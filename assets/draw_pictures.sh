@@ -149,7 +149,7 @@ draw_icon() {
 draw_about_icon() {
   draw_logo_png 32 "$work/about.png" white
   convert "$work/about.png" -alpha off -colors 256 -type Palette -compress None "BMP3:$work/about.bmp"
-  python3 make_palette_icon.py "$work/about.bmp" icons/about.ico
+  python3 make_icon.py "$work/about.bmp" icons/about.ico
 }
 
 pictures=("$@")

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/message_pump.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
@@ -17,24 +18,6 @@ std::wstring ProgramPath() {
   std::wstring path = L"Z:";
   for (char character : unixPath) path += character == '/' ? L'\\' : static_cast<wchar_t>(character);
   return path;
-}
-
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (process == search.process && IsWindowVisible(window) && std::wstring(className) == L"ThunderRT6FormDC") {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 BOOL CALLBACK FindExitButton(HWND child, LPARAM context) {
@@ -68,11 +51,7 @@ class ProgramProcess {
 
   bool Started() const { return started_; }
   HANDLE Handle() const { return info_.hProcess; }
-  HWND MainWindow() const {
-    Search search{info_.dwProcessId, nullptr};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
+  HWND MainWindow() const { return FindVisibleTopLevel(info_.dwProcessId, L"ThunderRT6FormDC"); }
 
  private:
   PROCESS_INFORMATION info_{};

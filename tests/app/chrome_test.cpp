@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/Site.h"
 #include "tests/app/form1_fixture.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/mouse_messages.h"
@@ -22,8 +23,9 @@ constexpr POINT kDragRow{100, 24};    // Label3's exposed row
 constexpr POINT kTitle{100, 10};      // Image5
 constexpr POINT kVersionLine{300, 15};  // Label10
 
+// The pieces follow each other with nothing between them.
 const std::wstring kExitQuestion =
-    L"您确定要退出吗？欢迎访问Brindleboxwww.brindlebox.example世界上最强大的生活查询工具";
+    L"您确定要退出吗？欢迎访问Brindlebox" + std::wstring(kSiteHost) + L"世界上最强大的生活查询工具";
 
 class Chrome : public MainWindow {
  protected:

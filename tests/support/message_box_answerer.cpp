@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tests/support/window_queries.h"
+
 namespace quavlet::test {
 namespace {
 
@@ -13,12 +15,6 @@ std::wstring TextOf(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
 }
 
 MessageBoxIcon IconKind(HICON icon) {
@@ -50,29 +46,9 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM context) {
   return TRUE;
 }
 
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<Search*>(context);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search.process && IsWindowVisible(window) && ClassOf(window) == L"#32770") {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
-HWND FindMessageBox() {
-  Search search{GetCurrentProcessId(), nullptr};
-  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindMessageBox() { return FindVisibleTopLevel(GetCurrentProcessId(), L"#32770"); }
 
 SeenMessageBox DescribeMessageBox(HWND box) {
   SeenMessageBox seen;

@@ -10,6 +10,33 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+namespace {
+
+struct TopLevelSearch {
+  DWORD process;
+  const std::wstring& className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<TopLevelSearch*>(context);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == search.process && IsWindowVisible(window) && ClassOf(window) == search.className) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindVisibleTopLevel(DWORD process, const std::wstring& className) {
+  TopLevelSearch search{process, className, nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 PixelBox ChildBox(HWND child) {
   RECT rect{};
   GetWindowRect(child, &rect);

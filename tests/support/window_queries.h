@@ -14,6 +14,9 @@ namespace quavlet::test {
 
 std::wstring ClassOf(HWND window);
 
+// The first visible top-level window of that class that belongs to the process, or nullptr.
+HWND FindVisibleTopLevel(DWORD process, const std::wstring& className);
+
 // A child window's place in its parent's client pixels.
 PixelBox ChildBox(HWND child);
 

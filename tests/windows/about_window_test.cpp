@@ -7,11 +7,13 @@
 #include <string>
 
 #include "app/Form1.h"
+#include "app/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/Application.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/mouse_messages.h"
 #include "tests/support/real_pointer.h"
+#include "tests/support/window_queries.h"
 #include "windows/Form2.h"
 
 namespace quavlet::test {
@@ -38,19 +40,8 @@ class AboutWindow : public testing::Test {
   HWND Window() const { return form->hWnd(); }
 
   // The window's surface as painting draws it.
-  COLORREF PixelAt(int x, int y) const {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 323, 178);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    const RECT all{0, 0, 323, 178};
-    form->DrawSurface(dc, all);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixel;
+  DrawnSurface Surface() const {
+    return DrawnSurface(323, 178, [this](HDC dc, const RECT& area) { form->DrawSurface(dc, area); });
   }
 
   runtime::Application application{GetModuleHandleW(nullptr)};
@@ -58,9 +49,7 @@ class AboutWindow : public testing::Test {
 };
 
 TEST_F(AboutWindow, IsABorderlessLayeredFormOf323By178PixelsWithoutATaskbarButton) {
-  wchar_t className[64] = {};
-  GetClassNameW(Window(), className, 64);
-  EXPECT_STREQ(className, L"ThunderRT6FormDC");
+  EXPECT_EQ(ClassOf(Window()), L"ThunderRT6FormDC");
   EXPECT_EQ(form->Caption(), L"关于我们");
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE);
   EXPECT_TRUE(style & WS_POPUP);
@@ -126,7 +115,7 @@ TEST_F(AboutWindow, EachLabelShowsItsTextInPlaceInTheSiteColourOnATransparentBac
       {"Label6", &form->Label6, L"×", {296, 8, 17, 17}, false},
       {"Label5", &form->Label5, L"时    间：2010-10-17 12:57", {144, 152, 0, 0}, true},
       {"Label4", &form->Label4, L"制 作 人：Orvane网络工作室", {144, 136, 0, 0}, true},
-      {"Label3", &form->Label3, L"官方网站：www.brindlebox.example", {144, 120, 0, 0}, true},
+      {"Label3", &form->Label3, L"官方网站：" + std::wstring(kSiteHost), {144, 120, 0, 0}, true},
       {"Label2", &form->Label2, kDescriptionText, {16, 48, 281, 73}, false},
       {"Label1", &form->Label1, L"Quavlet", {88, 16, 0, 0}, true},
   };
@@ -171,20 +160,21 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   EXPECT_EQ(box.height, 177);
 
   // The 2-pixel strip on the right and the 1-pixel strip at the bottom are the colour key.
+  const DrawnSurface surface = Surface();
   for (int y : {0, 60, 176}) {
-    EXPECT_EQ(PixelAt(321, y), kColorKey) << y;
-    EXPECT_EQ(PixelAt(322, y), kColorKey) << y;
+    EXPECT_EQ(surface.At(321, y), kColorKey) << y;
+    EXPECT_EQ(surface.At(322, y), kColorKey) << y;
   }
-  for (int x : {0, 160, 320}) EXPECT_EQ(PixelAt(x, 177), kColorKey) << x;
+  for (int x : {0, 160, 320}) EXPECT_EQ(surface.At(x, 177), kColorKey) << x;
   // The outline and the fill.
-  EXPECT_EQ(PixelAt(0, 100), 0x00BE9507u);
-  EXPECT_EQ(PixelAt(320, 100), 0x00BE9507u);
-  EXPECT_EQ(PixelAt(100, 176), 0x00BE9507u);
-  EXPECT_EQ(PixelAt(kFace.x, kFace.y), 0x00FFFCEEu);
+  EXPECT_EQ(surface.At(0, 100), 0x00BE9507u);
+  EXPECT_EQ(surface.At(320, 100), 0x00BE9507u);
+  EXPECT_EQ(surface.At(100, 176), 0x00BE9507u);
+  EXPECT_EQ(surface.At(kFace.x, kFace.y), 0x00FFFCEEu);
   // No other hole inside the face.
   int holes = 0;
   for (int y = 1; y < 176; y += 5) {
-    for (int x = 1; x < 320; x += 5) holes += PixelAt(x, y) == kColorKey ? 1 : 0;
+    for (int x = 1; x < 320; x += 5) holes += surface.At(x, y) == kColorKey ? 1 : 0;
   }
   EXPECT_EQ(holes, 0);
 }

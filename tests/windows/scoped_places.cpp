@@ -55,4 +55,38 @@ void ScopedEnvironmentVariable::Set(const std::wstring& value) const {
 
 void ScopedEnvironmentVariable::Unset() const { SetEnvironmentVariableW(name_.c_str(), nullptr); }
 
+namespace {
+
+constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+constexpr wchar_t kDesktopValue[] = L"Desktop";
+
+std::optional<std::wstring> ReadDesktopValue() {
+  wchar_t value[1024] = {};
+  DWORD bytes = sizeof(value) - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, kDesktopValue, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
+                   RRF_NOEXPAND, nullptr, value, &bytes) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::wstring(value);
+}
+
+void WriteDesktopValue(const std::wstring& folder) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, kUserShellFolders, kDesktopValue, REG_EXPAND_SZ, folder.c_str(),
+                  static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace
+
+ScopedShellDesktop::ScopedShellDesktop(const fs::path& folder) : previous_(ReadDesktopValue()) {
+  WriteDesktopValue(folder.wstring());
+}
+
+ScopedShellDesktop::~ScopedShellDesktop() {
+  if (previous_) {
+    WriteDesktopValue(*previous_);
+  } else {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kUserShellFolders, kDesktopValue);
+  }
+}
+
 }  // namespace quavlet::test

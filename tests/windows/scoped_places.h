@@ -55,4 +55,17 @@ class ScopedEnvironmentVariable {
   std::optional<std::wstring> previous_;
 };
 
+// Points the user's desktop folder, as the shell reports it, at another folder for the scope,
+// so that tests never write onto the desktop of the person running them.
+class ScopedShellDesktop {
+ public:
+  explicit ScopedShellDesktop(const std::filesystem::path& folder);
+  ~ScopedShellDesktop();
+  ScopedShellDesktop(const ScopedShellDesktop&) = delete;
+  ScopedShellDesktop& operator=(const ScopedShellDesktop&) = delete;
+
+ private:
+  std::optional<std::wstring> previous_;
+};
+
 }  // namespace quavlet::test

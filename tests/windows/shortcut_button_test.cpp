@@ -6,12 +6,12 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
 
 #include "app/Form1.h"
+#include "app/Site.h"
 #include "runtime/Application.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
@@ -23,7 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::wstring kHomeDesktop = L"\u684C\u9762";  // "桌面"
-const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://www.brindlebox.example/\r\n";
+// The site's address is plain ASCII: its code page 936 bytes are its characters.
+const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://" + std::string(kSiteHost.begin(), kSiteHost.end()) +
+                               "/\r\n";
 
 // The whole file, opened exclusively: nothing when it is missing or someone still holds it open.
 std::optional<std::string> ClosedFileBytes(const fs::path& path) {
@@ -91,30 +93,6 @@ fs::path ShellDesktop() {
   return folder;
 }
 
-// Puts a file of the shell's desktop back as it was at the end of the test.
-class PreservedFile {
- public:
-  explicit PreservedFile(fs::path path) : path_(std::move(path)) {
-    if (fs::is_regular_file(path_)) {
-      std::ifstream file(path_, std::ios::binary);
-      saved_ = std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ~PreservedFile() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-    if (saved_) std::ofstream(path_, std::ios::binary) << *saved_;
-  }
-  PreservedFile(const PreservedFile&) = delete;
-  PreservedFile& operator=(const PreservedFile&) = delete;
-
- private:
-  fs::path path_;
-  std::optional<std::string> saved_;
-};
-
 class ShortcutButton : public testing::Test {
  protected:
   void SetUp() override {
@@ -138,10 +116,15 @@ class ShortcutButton : public testing::Test {
   TemporaryFolder root_{L"C:\\"};
   ScopedCurrentDirectory current_{root_.Path()};
   ScopedEnvironmentVariable homePath_{L"HOMEPATH"};
-  PreservedFile shellShortcut_{ShellDesktop() / L"Brindlebox.url"};
+  fs::path desktop_ = root_.Make(L"Desktop");
+  ScopedShellDesktop shellDesktop_{desktop_};
   runtime::Application application_{GetModuleHandleW(nullptr)};
   Form1* form_ = nullptr;
 };
+
+TEST_F(ShortcutButton, TheUsersDesktopIsAScratchFolderForTheseTests) {
+  EXPECT_EQ(ShellDesktop(), desktop_);
+}
 
 TEST_F(ShortcutButton, WritesTheShortcutIntoTheHomeDesktopThenThanks) {
   const fs::path file = UseHomeWithDesktopFolder();
@@ -156,7 +139,7 @@ TEST_F(ShortcutButton, WritesTheShortcutIntoTheHomeDesktopThenThanks) {
   EXPECT_EQ(thanks.buttons, std::vector<int>{IDOK});
   // When the thanks appear, the file is complete and closed.
   EXPECT_EQ(moment.fileAtBox[0], kSiteBytes);
-  EXPECT_FALSE(fs::exists(ShellDesktop() / L"Brindlebox.url"));
+  EXPECT_FALSE(fs::exists(desktop_ / L"Brindlebox.url"));
 }
 
 TEST_F(ShortcutButton, PressedTwiceLeavesOneFileWithTheSameTwoLines) {
@@ -179,7 +162,7 @@ TEST_F(ShortcutButton, TheUrlLineIsTheTextOfTheBoxAtTheMomentOfThePress) {
 
 TEST_F(ShortcutButton, WithoutTheHomeDesktopFolderTheShortcutGoesOnTheUsersDesktop) {
   homePath_.Set(root_.Make(L"home").wstring().substr(2));
-  const fs::path file = ShellDesktop() / L"Brindlebox.url";
+  const fs::path file = desktop_ / L"Brindlebox.url";
   MessageMoment moment(file);
   Press();
   ASSERT_EQ(moment.boxes.size(), 1u);
@@ -191,7 +174,7 @@ TEST_F(ShortcutButton, WithoutTheHomeDesktopFolderTheShortcutGoesOnTheUsersDeskt
 TEST_F(ShortcutButton, WhenNoPlaceTakesTheFileItSaysSoAndDoesNotThank) {
   homePath_.Unset();  // and no "\桌面" at the root of this drive is assumed
   ASSERT_FALSE(fs::exists(fs::path(L"C:\\") / kHomeDesktop));
-  const fs::path blocked = ShellDesktop() / L"Brindlebox.url";
+  const fs::path blocked = desktop_ / L"Brindlebox.url";
   fs::create_directory(blocked);  // a folder in the file's place
   MessageMoment moment(blocked);
   Press();
