@@ -12,20 +12,17 @@ source tools/setup/wine-env.sh build/x86_64
 quavlet_make_prefix
 export HOME="$QUAVLET_HOME"
 
+source tools/musicservice/service.sh
 cleanup() {
-  if [ -n "${service_pid:-}" ]; then kill "$service_pid" 2>/dev/null || true; fi
+  quavlet_stop_music_service
   if [ -n "${quavlet_xvfb_pid:-}" ]; then "$WINESERVER" -k 2>/dev/null || true; fi
   quavlet_stop_xvfb
   return 0
 }
 trap cleanup EXIT
 
-if [ -f tools/musicservice/musicservice.py ]; then
-  python3 tools/musicservice/musicservice.py --port 18080 >build/musicservice.log 2>&1 &
-  service_pid=$!
-  export QUAVLET_MUSIC_HOST=127.0.0.1:18080
-  echo "Local music list service on http://127.0.0.1:18080 (sample QQ numbers: see README.md)"
-fi
+quavlet_start_music_service build/musicservice.log
+echo "Local music list service on http://$QUAVLET_MUSIC_HOST (sample QQ numbers: see README.md)"
 
 program=build/x86_64/app/quavlet.exe
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

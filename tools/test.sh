@@ -4,6 +4,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup/deps.sh || exit 1
 source tools/setup/build.sh
+source tools/musicservice/service.sh
 
 set -e
 echo "== Building the native logic tests"
@@ -26,18 +27,13 @@ quavlet_window_manager off
 
 cleanup() {
   "$WINESERVER" -k 2>/dev/null
-  [ -n "${service_pid:-}" ] && kill "$service_pid" 2>/dev/null
+  quavlet_stop_music_service
   quavlet_stop_xvfb
 }
 trap cleanup EXIT
 
 # The local music list service that the query tests talk to.
-if [ -f tools/musicservice/musicservice.py ]; then
-  python3 tools/musicservice/musicservice.py --port 18080 >build/musicservice.log 2>&1 &
-  service_pid=$!
-  export QUAVLET_MUSIC_HOST=127.0.0.1:18080
-  sleep 0.5
-fi
+quavlet_start_music_service build/musicservice.log || exit 1
 
 passed=0; failed=0
 run_ctest() {

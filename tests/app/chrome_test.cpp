@@ -108,17 +108,6 @@ TEST_F(Chrome, LeavingOntoAnotherControlKeepsTheHighlight) {
   ExpectCloseHighlighted(false);
 }
 
-TEST_F(Chrome, TheHighlightedPicturesAreDrawnInThePlacesOfTheirGlyphs) {
-  const PixelBox minimise = form->MI.Pixels();
-  const PixelBox close = form->CL.Pixels();
-  EXPECT_EQ(minimise.left, 512);
-  EXPECT_EQ(minimise.width, 26);
-  EXPECT_EQ(close.left, 561);
-  EXPECT_EQ(close.width, 38);
-  EXPECT_LE(close.top, 1);
-  EXPECT_EQ(close.height, 17);
-}
-
 TEST_F(Chrome, APressOnTheHighlightedMinimisePictureMinimisesWithAnyButton) {
   for (MouseButton button : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
     form->Show();  // restores

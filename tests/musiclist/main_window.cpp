@@ -94,6 +94,13 @@ void MainWindowTest::ClickRow(int row) {
   FlushEvents();
 }
 
+std::vector<SeenMessageBox> MainWindowTest::TakeBoxes() {
+  const auto& seen = boxes.Seen();
+  std::vector<SeenMessageBox> shown(seen.begin() + static_cast<std::ptrdiff_t>(boxesTaken_), seen.end());
+  boxesTaken_ = seen.size();
+  return shown;
+}
+
 std::vector<std::wstring> MainWindowTest::Entries(const runtime::ListBox& list) {
   std::vector<std::wstring> entries;
   for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));

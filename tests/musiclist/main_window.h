@@ -10,7 +10,7 @@
 
 #include "app/Form1.h"
 #include "runtime/Application.h"
-#include "tests/musiclist/message_box_answerer.h"
+#include "tests/support/message_box_answerer.h"
 
 namespace quavlet::test {
 
@@ -38,9 +38,15 @@ class MainWindowTest : public testing::Test {
 
   static std::vector<std::wstring> Entries(const runtime::ListBox& list);
 
+  // The message boxes shown (and answered with OK) since the last call.
+  std::vector<SeenMessageBox> TakeBoxes();
+
   runtime::Application application{GetModuleHandleW(nullptr)};
   Form1& form;
   MessageBoxAnswerer boxes;
+
+ private:
+  size_t boxesTaken_ = 0;
 };
 
 }  // namespace quavlet::test

@@ -24,11 +24,11 @@ TEST_F(QueryTest, RefusesNumbersOutsideFiveToTenDigitsAndSendsNothing) {
   ASSERT_EQ(before, ExpectedTarget(L"12345"));
   for (const wchar_t* typed : {L"9999", L"10000000000", L"", L"qqnumber", L"-12345", L"1E999"}) {
     Query(typed);
-    const auto shown = boxes.Take();
+    const auto shown = TakeBoxes();
     ASSERT_EQ(shown.size(), 1u) << typed;
     EXPECT_EQ(shown[0].text, L"QQ号为5至10位数字");
     EXPECT_EQ(shown[0].title, L"错误");
-    EXPECT_EQ(shown[0].icon, BoxIcon::Stop);
+    EXPECT_EQ(shown[0].icon, MessageBoxIcon::Critical);
     EXPECT_EQ(LastRequestTarget(), before) << typed;
     EXPECT_EQ(ShownRowCount(), 8) << typed;  // the view stays as it was
   }
@@ -38,7 +38,7 @@ TEST_F(QueryTest, SendsTheNumberExactlyAsTyped) {
   for (const wchar_t* typed : {L"10000", L"9999999999", L" 12345 ", L"12345.5", L"1E5", L"12345abc",
                                L"&H2710"}) {
     Query(typed);
-    EXPECT_TRUE(boxes.Take().empty()) << typed;
+    EXPECT_TRUE(TakeBoxes().empty()) << typed;
     EXPECT_EQ(LastRequestTarget(), ExpectedTarget(typed)) << typed;
   }
 }
@@ -48,7 +48,7 @@ TEST_F(QueryTest, EnterInTheNumberBoxQueriesLikeTheButton) {
   EXPECT_EQ(LastRequestTarget(), ExpectedTarget(L"23456"));
   EXPECT_EQ(ShownRowCount(), 3);
   QueryWithEnter(L"999");
-  ASSERT_EQ(boxes.Take().size(), 1u);
+  ASSERT_EQ(TakeBoxes().size(), 1u);
 }
 
 TEST_F(QueryTest, OtherKeysAreTypedIntoTheNumberBox) {
@@ -56,7 +56,7 @@ TEST_F(QueryTest, OtherKeysAreTypedIntoTheNumberBox) {
   for (wchar_t key : std::wstring(L"12a45")) SendMessageW(form.QQ.hWnd(), WM_CHAR, key, 1);
   FlushEvents();
   EXPECT_EQ(form.QQ.Text(), L"12a45");
-  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(QueryTest, ShowsEverySongWithNumberTitleSingerAndAddress) {

@@ -64,7 +64,7 @@ TEST_F(SongListsTest, AFirstQueryThatFailsShowsColumnsWithoutRows) {
   EXPECT_TRUE(form.Command2.Enabled());
   EXPECT_TRUE(form.ListView1.Enabled());
   EXPECT_TRUE(form.Timer1.Enabled());
-  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(SongListsTest, KeepThePreviousResultWhenALoadFails) {

@@ -31,7 +31,7 @@ TEST_F(SongViewTest, AClickOnARowShowsItsTitleSingerAndAddress) {
   EXPECT_EQ(form.gqm.Caption(), L"Don't Stop");
   EXPECT_EQ(form.gq.Caption(), L"The Quavers");
   EXPECT_EQ(form.GuRL.Caption(), L"http://" + ServiceHost() + L"/songs/dont-stop.wav");
-  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(SongViewTest, AClickOnAnEmptyViewReportsAndDisablesUntilTheNextQuery) {
@@ -39,11 +39,11 @@ TEST_F(SongViewTest, AClickOnAnEmptyViewReportsAndDisablesUntilTheNextQuery) {
   ClickRow(0);
   Query(L"60001");  // a user without songs
   ClickRow(-1);
-  const auto shown = boxes.Take();
+  const auto shown = TakeBoxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, L"对不起，该好友没有歌曲，请重新搜索！");
   EXPECT_EQ(shown[0].title, L"搜索失败");
-  EXPECT_EQ(shown[0].icon, BoxIcon::Stop);
+  EXPECT_EQ(shown[0].icon, MessageBoxIcon::Critical);
   EXPECT_FALSE(form.ListView1.Enabled());
   EXPECT_FALSE(IsWindowEnabled(form.ListView1.hWnd()));
   EXPECT_FALSE(form.Command2.Enabled());
@@ -57,18 +57,18 @@ TEST_F(SongViewTest, ADoubleClickOnTheAddressCopiesIt) {
   Query(L"12345");
   ClickRow(2);
   DoubleClickAddressLabel(form);
-  const auto shown = boxes.Take();
+  const auto shown = TakeBoxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, L"复制成功！");
   EXPECT_EQ(shown[0].title, L"复制");
-  EXPECT_EQ(shown[0].icon, BoxIcon::Information);
+  EXPECT_EQ(shown[0].icon, MessageBoxIcon::Information);
   EXPECT_EQ(runtime::clipboard::GetText(), L"http://" + ServiceHost() + L"/songs/night_song-2.wav");
 }
 
 TEST_F(SongViewTest, CopyingBeforeAnyClickPutsAnEmptyText) {
   runtime::clipboard::SetText(L"something else");
   DoubleClickAddressLabel(form);
-  const auto shown = boxes.Take();
+  const auto shown = TakeBoxes();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, L"复制成功！");
   EXPECT_EQ(runtime::clipboard::GetText(), L"");

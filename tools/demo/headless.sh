@@ -52,7 +52,7 @@ sleep 0.3
 xdotool type --delay 50 "$sample_number"
 xdotool key Return
 sleep 2
-shot songs
+window_shot songs
 
 # Moves the pointer to a client pixel of the main window, then runs the xdotool commands given.
 at() { xdotool mousemove $((X + $1)) $((Y + $2)) "${@:3}"; }

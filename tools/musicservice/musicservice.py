@@ -5,11 +5,13 @@ GET /fcg-bin/fcgi_agent_zhenghe.fcg?UIN=<number>&TYPE=16&... answers the user's 
 GET /songs/<name>.wav serves a short generated song;
 GET /last-request answers the target of the last music list request (percent-escapes
 decoded, UTF-8), so tests can check what the program sent.
-Usage: musicservice.py [--port 18080]
+Usage: musicservice.py [--port 18080] [--port-file PATH]
+(--port 0 takes any free port; --port-file receives the port once the service listens.)
 """
 
 import argparse
 import http.server
+import os
 import socketserver
 import sys
 import threading
@@ -109,10 +111,17 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--port", type=int, default=18080)
+    parser.add_argument("--port-file")
     arguments = parser.parse_args()
     server = Server(("127.0.0.1", arguments.port), Handler)
     server.state = State()
-    print("Music list service on http://127.0.0.1:%d" % arguments.port, flush=True)
+    port = server.server_address[1]
+    if arguments.port_file:
+        # Written whole, then renamed: a reader never sees half a number.
+        with open(arguments.port_file + ".new", "w") as out:
+            out.write("%d\n" % port)
+        os.replace(arguments.port_file + ".new", arguments.port_file)
+    print("Music list service on http://127.0.0.1:%d" % port, flush=True)
     try:
         server.serve_forever()
     except KeyboardInterrupt:

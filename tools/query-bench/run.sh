@@ -10,18 +10,15 @@ source tools/setup/wine-env.sh build/x86_64
 quavlet_make_prefix
 export HOME="$QUAVLET_HOME"
 quavlet_start_xvfb
-port=18090
-python3 tools/musicservice/musicservice.py --port "$port" >build/query-bench-service.log 2>&1 &
-service_pid=$!
+source tools/musicservice/service.sh
 cleanup() {
-  kill "$service_pid" 2>/dev/null || true
+  quavlet_stop_music_service
   "$WINESERVER" -k 2>/dev/null || true
   quavlet_stop_xvfb
 }
 trap cleanup EXIT
-export QUAVLET_MUSIC_HOST=127.0.0.1:$port
-sleep 0.5
+quavlet_start_music_service build/query-bench-service.log
 "$WINESERVER" -p
 "$WINE" wineboot -u </dev/null >/dev/null 2>&1
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+quavlet_window_manager off
 "$WINE" build/x86_64/tools/query-bench/quavlet_query_bench.exe "$@" | tr -d '\r'

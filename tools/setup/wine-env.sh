@@ -11,16 +11,17 @@ export QUAVLET_HOME="$quavlet_build_dir/home"
 
 # The marker names the prefix's set-up; a changed set-up gets a new name, so older prefixes are
 # made anew.
-quavlet_prefix_marker=.quavlet-ready-2
+quavlet_prefix_marker=.quavlet-ready-4
 quavlet_prefix_ready() { [ -f "$WINEPREFIX/$quavlet_prefix_marker" ]; }
 
 quavlet_make_prefix() {
   quavlet_prefix_ready && return 0
   echo "Creating the Wine prefix in $WINEPREFIX (first run only)..."
   rm -rf "$WINEPREFIX"
-  mkdir -p "$QUAVLET_HOME"
+  mkdir -p "$QUAVLET_HOME/Desktop"
   [ -f "$QUAVLET_HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$QUAVLET_HOME/.asoundrc"
-  "$WINE" wineboot -i </dev/null >/dev/null 2>&1
+  # Made with HOME in the build folder, so its Desktop and Documents never point at the real home.
+  HOME="$QUAVLET_HOME" "$WINE" wineboot -i </dev/null >/dev/null 2>&1
   "$WINESERVER" -w
   local script_dir
   script_dir=$(dirname "${BASH_SOURCE[0]}")
