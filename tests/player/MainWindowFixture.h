@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "runtime/Application.h"
 #include "tests/player/ScriptedPlayer.h"
+#include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
 #include "windows/Form3.h"
 
@@ -26,6 +27,8 @@ class MainWindowFixture : public testing::Test {
   }
 
   void TearDown() override {
+    // Playback asks nothing: a box would mean a handler took a failure path.
+    EXPECT_TRUE(boxes_.Seen().empty()) << boxes_.Seen().front().text;
     // Every window the test opened goes, then their objects.
     for (runtime::Form* open : {application_.FindByName(L"Form3"), application_.FindByName(L"Form4"),
                                 application_.FindByName(L"Form1")}) {
@@ -38,6 +41,7 @@ class MainWindowFixture : public testing::Test {
   Form3* Overlay() const { return application_.Find<Form3>(); }
   bool OverlayShown() const { return Overlay() && IsWindowVisible(Overlay()->hWnd()); }
 
+  MessageBoxAnswerer boxes_;  // an unexpected box is answered, not waited on forever
   runtime::Application application_{GetModuleHandleW(nullptr)};
   Form1* form_ = nullptr;
   ScriptedPlayer* player_ = nullptr;

@@ -205,6 +205,7 @@ void FillTwoSongs(Form1& form) {
     item.SetSubItems(3, L"http://127.0.0.1:18080/songs/" + std::to_wstring(row) + L".wav");
   }
   view.SetEnabled(true);
+  FlushEvents();  // the view takes its new rows from the message loop
 }
 
 // A double-click on a row of the view as the pointer gives it.
@@ -212,11 +213,13 @@ void DoubleClickRow(HWND view, int row) {
   RECT bounds{LVIR_LABEL, 0, 0, 0};
   SendMessageW(view, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
   const LPARAM at = MAKELPARAM(bounds.left + 4, (bounds.top + bounds.bottom) / 2);
-  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(view, WM_LBUTTONUP, 0, at);
-  SendMessageW(view, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  SendMessageW(view, WM_LBUTTONUP, 0, at);
-  FlushEvents();
+  // Each release waits in the queue before its press is sent: the view follows a press until
+  // it finds the release there.
+  for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+    PostMessageW(view, WM_LBUTTONUP, 0, at);
+    SendMessageW(view, press, MK_LBUTTON, at);
+    FlushEvents();
+  }
 }
 
 TEST_F(PlayerHandlersTest, ADoubleClickOnARowStopsThenPlaysItsAddress) {
