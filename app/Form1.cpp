@@ -50,7 +50,8 @@ void Form1::LayOutWindowedControls() {
   // Added in tab order.
   ListView1.Design({.place = {120, 1200, 8775, 3255}, .foreColor = kDetailColor, .backColor = kPanelColor});
   Add(ListView1);
-  WP1.Design({.place = {9000, 4200, 8775, 675}, .visible = false});
+  // Visible and a tab stop, but outside the client area: never seen.
+  WP1.Design({.place = {9000, 4200, 8775, 675}});
   Add(WP1);
   Command4.Design({.place = {3960, 480, 615, 375}, .text = L"关于", .toolTip = L"关于我们"});
   Add(Command4);
@@ -151,6 +152,7 @@ void Form1::BindEvents() {
   ListView1.DblClick = [this] { ListView1_DblClick(); };
   Command2.Click = [this] { Command2_Click(); };
   Timer1.Timer = [this] { Timer1_Timer(); };
+  WP1.OpenStateChange = [this](std::int32_t newState) { WP1_OpenStateChange(newState); };
   // Other windows
   Command5.Click = [this] { Command5_Click(); };
   Command6.Click = [this] { Command6_Click(); };

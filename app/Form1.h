@@ -20,6 +20,7 @@
 #include "musiclist/ListView.h"
 #include "musiclist/SongLists.h"
 #include "musiclist/XmlDocument.h"
+#include "player/PlayerControl.h"
 #include "runtime/Application.h"
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
@@ -64,7 +65,7 @@ class Form1 : public runtime::Form {
   runtime::Label Label5;
   runtime::Image CL;
   runtime::Image MI;
-  runtime::HostWindow WP1;
+  PlayerControl WP1;
   runtime::Label gqm;
   runtime::Label Label1;
   runtime::Label gq;

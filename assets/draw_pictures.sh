@@ -116,6 +116,28 @@ draw_minimize() {
   save "$work/minimize.png" pictures/minimize.bmp
 }
 
+# Image3 of Form3, 200 x 100: the notice that a song can't be played. A red prohibition sign
+# above two lines of red text, on a transparent background, each rimmed in white so it reads
+# over whatever lies beneath; drawn without anti-aliasing so no blended pixel rims the shapes
+# where the background is keyed out.
+draw_notice() {
+  local red='#e01010' line1='该歌曲无法播放！' line2='地址可能已失效或禁止外链'
+  local rim=() dx dy
+  for dx in -1 0 1; do
+    for dy in -1 0 1; do
+      rim+=(-pointsize 16 -annotate "+$dx+$((55 + dy))" "$line1" -pointsize 14 -annotate "+$dx+$((78 + dy))" "$line2")
+    done
+  done
+  convert -size 200x100 xc:"$transparent" +antialias \
+    -fill none -stroke white -strokewidth 10 -draw 'circle 100,27 100,6' -draw 'line 86,13 114,41' \
+    -stroke "$red" -strokewidth 6 -draw 'circle 100,27 100,6' -draw 'line 86,13 114,41' \
+    -stroke none -font "$cjk" -gravity north -fill white "${rim[@]}" \
+    -fill "$red" -pointsize 16 -annotate +0+55 "$line1" -annotate +1+55 "$line1" \
+    -pointsize 14 -annotate +0+78 "$line2" \
+    "$work/notice.png"
+  save "$work/notice.png" pictures/notice.bmp
+}
+
 # The program's icon: 48 x 48, 24 bits per pixel.
 draw_icon() {
   draw_logo_png 48 "$work/icon.png" white
@@ -131,7 +153,7 @@ draw_about_icon() {
 }
 
 pictures=("$@")
-[ ${#pictures[@]} -gt 0 ] || pictures=(face title logo close minimize icon about_icon)
+[ ${#pictures[@]} -gt 0 ] || pictures=(face title logo close minimize notice icon about_icon)
 for picture in "${pictures[@]}"; do
   "draw_$picture"
   echo "drew $picture"

@@ -13,3 +13,6 @@
 #define IDB_FORM1_LOGO 103    // Image2: 47 x 47, the logo
 #define IDB_CLOSE_HOT 104     // CL: 38 x 17, highlighted close button
 #define IDB_MINIMIZE_HOT 105  // MI: 26 x 17, highlighted minimise button
+
+// Overlay picture (magenta pixels are transparent)
+#define IDB_FORM3_NOTICE 106  // Image3 of Form3: 200 x 100, the song can't be played

@@ -1,15 +1,62 @@
 // The main window's playback: play a row, play/pause, the status poll.
 
 #include "app/Form1.h"
+#include "player/PlaybackRules.h"
+#include "windows/Form3.h"
 
 namespace quavlet {
 
-void Form1::ListView1_DblClick() {}
+namespace {
 
-void Form1::Command2_Click() {}
+// Command2 as the play/pause press sees it: its caption is the only play/pause state.
+class CaptionOfButton final : public PlayPauseButton {
+ public:
+  explicit CaptionOfButton(runtime::CommandButton& button) : button_(button) {}
+  std::wstring Caption() const override { return button_.Text(); }
+  void SetCaption(std::wstring_view caption) override { button_.SetText(caption); }
 
-void Form1::Timer1_Timer() {}
+ private:
+  runtime::CommandButton& button_;
+};
 
-void Form1::WP1_OpenStateChange(std::int32_t NewState) { (void)NewState; }
+// What one tick of the poll changes on the main window: Label8, Form3, Command2.
+class MainWindowPoll final : public StatusPollTarget {
+ public:
+  explicit MainWindowPoll(Form1& form) : form_(form) {}
+  void ShowStatusText(const std::wstring& status) override { form_.Label8.SetCaption(status); }
+  void ShowUnplayableNotice() override { form_.application().Show<Form3>(); }
+  void SetPlayPauseCaption(std::wstring_view caption) override { form_.Command2.SetText(caption); }
+
+ private:
+  Form1& form_;
+};
+
+}  // namespace
+
+void Form1::ListView1_DblClick() {
+  // The row is looked up again by the selection's position; with no selection the read fails.
+  PlaySelectedSong(WP1, [this]() -> std::optional<std::wstring> {
+    const std::optional<ListItem> selected = ListView1.SelectedItem();
+    if (!selected) return std::nullopt;
+    const std::optional<ListItem> row = ListView1.ListItems().Item(selected->Index());
+    return row ? row->SubItems(3) : std::nullopt;
+  });
+}
+
+void Form1::Command2_Click() {
+  Cls();
+  CaptionOfButton button(Command2);
+  PressPlayPause(WP1, button);
+}
+
+void Form1::Timer1_Timer() {
+  MainWindowPoll poll(*this);
+  PollPlayerStatus(WP1, poll);
+}
+
+void Form1::WP1_OpenStateChange(std::int32_t NewState) {
+  (void)NewState;  // whatever the new state, the poll comes on
+  Timer1.SetEnabled(true);
+}
 
 }  // namespace quavlet

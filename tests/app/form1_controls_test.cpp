@@ -41,7 +41,8 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
       {"List3", &form->List3, L"ListBox", {720, 544, 209, 160}, L"", L"", true, false},
       {"List2", &form->List2, L"ListBox", {936, 544, 209, 160}, L"", L"", true, false},
       {"List1", &form->List1, L"ListBox", {408, 568, 289, 160}, L"", L"", true, false},
-      {"WP1", &form->WP1, L"QuavletHost", {600, 280, 585, 45}, L"", L"", true, false},
+      // Visible, but outside the client area: never seen.
+      {"WP1", &form->WP1, L"QuavletHost", {600, 280, 585, 45}, L"", L"", true, true},
   };
   for (const WindowedRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -181,12 +182,14 @@ TEST_F(MainWindow, TabGoesRoundTheControlsInTheirOrderSkippingDisabledAndHiddenO
   };
   EXPECT_EQ(GetFocus(), form->ListView1.hWnd());
   for (const runtime::WindowedControl* next :
-       std::initializer_list<const runtime::WindowedControl*>{&form->Command4, &form->QQ, &form->Command1,
-                                                               &form->Command3, &form->Combo1, &form->Command5,
-                                                               &form->Command6, &form->Text1, &form->ListView1}) {
+       std::initializer_list<const runtime::WindowedControl*>{&form->WP1, &form->Command4, &form->QQ,
+                                                               &form->Command1, &form->Command3, &form->Combo1,
+                                                               &form->Command5, &form->Command6, &form->Text1,
+                                                               &form->ListView1}) {
     EXPECT_EQ(tab(), next->hWnd());
   }
   form->Command2.SetEnabled(true);
+  tab();
   tab();
   tab();
   EXPECT_EQ(tab(), form->Command1.hWnd());

@@ -56,14 +56,9 @@ TEST_F(MainWindow, HasNoTaskbarButtonAndStillMinimises) {
 TEST_F(MainWindow, CarriesThe48PixelIcon) {
   const auto icon = reinterpret_cast<HICON>(SendMessageW(form->hWnd(), WM_GETICON, ICON_BIG, 0));
   ASSERT_NE(icon, nullptr);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(icon, &info));
-  BITMAP color{};
-  GetObjectW(info.hbmColor, sizeof(color), &color);
-  EXPECT_EQ(color.bmWidth, 48);
-  EXPECT_EQ(color.bmHeight, 48);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  const SIZE size = IconSize(icon);
+  EXPECT_EQ(size.cx, 48);
+  EXPECT_EQ(size.cy, 48);
 }
 
 TEST_F(MainWindow, ItsFaceIsOpaqueButForTheRoundedCornersWhichAreHoles) {

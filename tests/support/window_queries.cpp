@@ -44,6 +44,16 @@ PixelBox ChildBox(HWND child) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+SIZE IconSize(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {0, 0};
+  gdi::Bitmap color(info.hbmColor);
+  gdi::Bitmap mask(info.hbmMask);
+  BITMAP picture{};
+  if (!color || !GetObjectW(color.get(), sizeof(picture), &picture)) return {0, 0};
+  return {picture.bmWidth, picture.bmHeight};
+}
+
 std::wstring ToolTipOf(HWND toolTip, HWND owner, HWND control) {
   wchar_t text[256] = {};
   TOOLINFOW tool{};

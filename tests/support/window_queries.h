@@ -20,6 +20,9 @@ HWND FindVisibleTopLevel(DWORD process, const std::wstring& className);
 // A child window's place in its parent's client pixels.
 PixelBox ChildBox(HWND child);
 
+// The size of an icon's colour picture (0 x 0 when it has none).
+SIZE IconSize(HICON icon);
+
 // The tooltip text a tooltip window shows for a control (a tool given by its window).
 std::wstring ToolTipOf(HWND toolTip, HWND owner, HWND control);
 

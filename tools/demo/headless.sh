@@ -54,6 +54,25 @@ xdotool key Return
 sleep 2
 window_shot songs
 
-"$WINESERVER" -k 2>/dev/null
+# Moves the pointer to a client pixel of the main window, then runs the xdotool commands given.
+at() { xdotool mousemove $((X + $1)) $((Y + $2)) "${@:3}"; }
+
+# Double-click the second song: it is fetched and plays; the status poll shows "正在播放" in
+# Label8 (under the hint at the bottom left) and turns the play/pause caption to "暂/播".
+at 60 131 click --repeat 2 --delay 90 1
+sleep 2.5
+window_shot playing
+
+# "退出" closes the main window at once, and with it the program; only a program that stays
+# is ended by force.
+at 236 44 click 1
+for _ in $(seq 50); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+  echo "The program did not end after its exit button; ending it." >&2
+  "$WINESERVER" -k 2>/dev/null
+fi
 wait "$program_pid" 2>/dev/null
 exit 0

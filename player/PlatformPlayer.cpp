@@ -1,0 +1,22 @@
+#include "player/PlatformPlayer.h"
+
+#include "player/DirectShowPlayer.h"
+#include "player/WmpPlayer.h"
+
+namespace quavlet {
+
+bool RunningOnWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host) {
+  if (!RunningOnWine()) {
+    RECT bounds{};
+    GetClientRect(host, &bounds);
+    if (auto control = WmpPlayer::Create(host, bounds, 0)) return control;
+  }
+  return DirectShowPlayer::Create();
+}
+
+}  // namespace quavlet

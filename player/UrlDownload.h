@@ -1,0 +1,40 @@
+#pragma once
+
+// Fetches one address to a local file on a thread of its own, so the user-interface thread
+// never waits on the network. The window given is told of progress and of the end by posted
+// messages carrying the download's ticket:
+//   progressMessage: wParam = ticket, lParam = percent done, or -1 while the size is unknown
+//   doneMessage:     wParam = ticket, lParam = the HRESULT of the download
+// Destroying the download abandons it: it stops at its next progress report, and its file is
+// removed now or when the thread ends, whichever comes later.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace quavlet {
+
+class UrlDownload {
+ public:
+  struct Notification {
+    HWND window;
+    UINT progressMessage;
+    UINT doneMessage;
+    WPARAM ticket;
+  };
+
+  UrlDownload(const std::wstring& url, const std::wstring& localPath, Notification notification);
+  ~UrlDownload();
+  UrlDownload(const UrlDownload&) = delete;
+  UrlDownload& operator=(const UrlDownload&) = delete;
+
+  const std::wstring& localPath() const;
+
+  struct Shared;
+
+ private:
+  std::shared_ptr<Shared> shared_;
+};
+
+}  // namespace quavlet

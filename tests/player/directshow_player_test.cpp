@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "player/DirectShowPlayer.h"
+#include "player/PlaybackRules.h"
+#include "tests/player/LoopbackHttpServer.h"
+#include "tests/player/TemporaryFile.h"
+#include "tests/player/WaveSound.h"
+#include "tests/support/message_pump.h"
+
+namespace quavlet {
+namespace {
+
+using test::PumpUntil;
+
+constexpr DWORD kPlaybackTimeout = 15000;
+
+bool Contains(const std::wstring& text, std::wstring_view part) { return text.find(part) != std::wstring::npos; }
+
+// The temporary copies this process has made of web addresses.
+std::vector<std::wstring> TemporaryCopies() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, folder);
+  const std::wstring pattern = std::wstring(folder) + L"quavlet-" + std::to_wstring(GetCurrentProcessId()) + L"-*";
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.emplace_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+class DirectShowPlayerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    player_ = DirectShowPlayer::Create();
+    ASSERT_TRUE(player_);
+    player_->SetOpenStateChangeHandler([this](long state) { openStates_.push_back(state); });
+  }
+
+  bool StatusBecomes(std::wstring_view expected, DWORD timeout = kPlaybackTimeout) {
+    return PumpUntil([&] { return player_->Status() == expected; }, timeout);
+  }
+  bool StatusSays(std::wstring_view part, DWORD timeout = kPlaybackTimeout) {
+    return PumpUntil([&] { return Contains(player_->Status(), part); }, timeout);
+  }
+
+  std::unique_ptr<DirectShowPlayer> player_;
+  std::vector<long> openStates_;
+};
+
+TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsReadyAtTheEnd) {
+  test::TemporaryFile song(L"quavlet-test-tone.wav", test::ToneWave(800));
+  EXPECT_EQ(player_->Status(), L"");
+
+  player_->SetUrl(song.path());
+  EXPECT_EQ(player_->Status(), L"正在连接...");
+  EXPECT_EQ(openStates_, std::vector<long>{open_state::kMediaChanging});
+
+  ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
+  EXPECT_EQ(openStates_.back(), open_state::kMediaOpen);
+  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+}
+
+TEST_F(DirectShowPlayerTest, PausePlayAndStopSayWhatTheyDid) {
+  test::TemporaryFile song(L"quavlet-test-long-tone.wav", test::ToneWave(6000));
+  player_->SetUrl(song.path());
+  ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
+  player_->Pause();
+  EXPECT_EQ(player_->Status(), L"已暂停");
+  player_->Play();
+  EXPECT_EQ(player_->Status(), L"正在播放");
+  player_->Stop();
+  EXPECT_EQ(player_->Status(), L"已停止");
+  test::PumpFor(300);
+  EXPECT_EQ(player_->Status(), L"已停止");
+}
+
+TEST_F(DirectShowPlayerTest, PauseBeforeTheMediaIsOpenHoldsItPaused) {
+  test::TemporaryFile song(L"quavlet-test-held-tone.wav", test::ToneWave(3000));
+  player_->SetUrl(song.path());
+  player_->Pause();
+  ASSERT_TRUE(StatusBecomes(L"已暂停")) << player_->Status();
+  test::PumpFor(300);
+  EXPECT_EQ(player_->Status(), L"已暂停");
+}
+
+TEST_F(DirectShowPlayerTest, AFileThatCannotBeOpenedLeavesItReadyAndSaysWhy) {
+  player_->SetUrl(L"C:\\no such folder\\no such song.wav");
+  ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
+  EXPECT_FALSE(Contains(player_->Status(), kPlayingStatus));
+  // Play and pause after a failure leave the explanation in place.
+  player_->Play();
+  player_->Pause();
+  EXPECT_TRUE(Contains(player_->Status(), L"无法播放"));
+}
+
+TEST_F(DirectShowPlayerTest, AFileThatIsNoMediaFailsCleanly) {
+  test::TemporaryFile text(L"quavlet-test-not-a-song.wav", std::string(4000, 'x'));
+  player_->SetUrl(text.path());
+  ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), L"不支持该格式")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
+}
+
+TEST_F(DirectShowPlayerTest, AnEmptyAddressFailsAtOnceAndStillRaisesTheOpenStateChange) {
+  player_->SetUrl(L"");
+  EXPECT_TRUE(Contains(player_->Status(), L"无法播放: 地址为空"));
+  EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
+  EXPECT_EQ(openStates_.size(), 1u);
+}
+
+TEST_F(DirectShowPlayerTest, AWebAddressIsFetchedPlayedAndItsCopyRemoved) {
+  test::LoopbackHttpServer server(test::ToneWave(800));
+  player_->SetUrl(server.Address(L"/songs/1.wav"));
+  EXPECT_EQ(player_->Status(), L"正在连接...");
+  ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
+  EXPECT_EQ(server.requests(), 1);
+  ASSERT_EQ(TemporaryCopies().size(), 1u);
+  EXPECT_TRUE(Contains(TemporaryCopies()[0], L".wav"));
+  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+
+  player_->SetUrl(L"");
+  EXPECT_TRUE(TemporaryCopies().empty());
+}
+
+TEST_F(DirectShowPlayerTest, DestroyingThePlayerRemovesTheCopy) {
+  test::LoopbackHttpServer server(test::ToneWave(3000));
+  player_->SetUrl(server.Address(L"/songs/2.wav"));
+  ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
+  ASSERT_EQ(TemporaryCopies().size(), 1u);
+  player_.reset();
+  EXPECT_TRUE(TemporaryCopies().empty());
+}
+
+TEST_F(DirectShowPlayerTest, AnAddressNobodyAnswersFailsWithoutHangingOrLeavingFiles) {
+  const std::wstring address = L"http://127.0.0.1:" + std::to_wstring(test::UnusedLoopbackPort()) + L"/gone.mp3";
+  const ULONGLONG start = GetTickCount64();
+  player_->SetUrl(address);
+  EXPECT_LT(GetTickCount64() - start, 500u) << "setting the address must not wait for the network";
+  ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), L"无法下载该地址"));
+  EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
+  EXPECT_TRUE(TemporaryCopies().empty());
+}
+
+TEST_F(DirectShowPlayerTest, AMissingPageFailsLikeAnUnreachableOne) {
+  test::LoopbackHttpServer server("", 404);
+  player_->SetUrl(server.Address(L"/expired.mp3"));
+  ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), L"无法下载该地址")) << player_->Status();
+  EXPECT_TRUE(TemporaryCopies().empty());
+}
+
+TEST_F(DirectShowPlayerTest, ANewAddressWinsOverAFetchStillUnderway) {
+  test::LoopbackHttpServer first(test::ToneWave(6000));
+  test::LoopbackHttpServer second(test::ToneWave(500));
+  player_->SetUrl(first.Address(L"/first.wav"));
+  player_->SetUrl(second.Address(L"/second.wav"));
+  ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
+  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+  // The first fetch, abandoned, never takes over, and neither copy outlives its use.
+  test::PumpFor(500);
+  EXPECT_EQ(player_->Status(), L"准备就绪");
+  player_->SetUrl(L"");
+  EXPECT_TRUE(PumpUntil([] { return TemporaryCopies().empty(); }, 5000));
+}
+
+TEST_F(DirectShowPlayerTest, StopWhileFetchingGivesTheFetchUp) {
+  test::LoopbackHttpServer server(test::ToneWave(2000));
+  player_->SetUrl(server.Address(L"/song.wav"));
+  player_->Stop();
+  EXPECT_EQ(player_->Status(), L"已停止");
+  test::PumpFor(1000);
+  EXPECT_EQ(player_->Status(), L"已停止");
+  EXPECT_TRUE(PumpUntil([] { return TemporaryCopies().empty(); }, 5000));
+}
+
+}  // namespace
+}  // namespace quavlet

@@ -1,0 +1,25 @@
+#include "windows/BrowserPageView.h"
+
+#include "musiclist/ComHandles.h"
+
+namespace quavlet {
+
+std::unique_ptr<BrowserPageView> BrowserPageView::Create(HWND parent, const RECT& bounds) {
+  auto view = std::make_unique<BrowserPageView>(ConstructionKey{});
+  view->host_ = OleControlHost::Create(parent, bounds, CLSID_WebBrowser);
+  if (!view->host_) return nullptr;
+  view->browser_ = view->host_->Query<IWebBrowser2>();
+  if (!view->browser_) return nullptr;
+  // A page's script errors and security questions must not stop the user with dialogs.
+  view->browser_->put_Silent(VARIANT_TRUE);
+  return view;
+}
+
+void BrowserPageView::Navigate(const std::wstring& address) {
+  Bstr url(address);
+  VARIANT none;
+  VariantInit(&none);
+  browser_->Navigate(url.get(), &none, &none, &none, &none);
+}
+
+}  // namespace quavlet

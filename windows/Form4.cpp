@@ -1,0 +1,32 @@
+#include "windows/Form4.h"
+
+#include "app/Site.h"
+#include "assets/resource_ids.h"
+
+namespace quavlet {
+
+namespace {
+
+runtime::FormDesign PromotionWindowDesign() {
+  return {.caption = L"Brindlebox 免费生活查询工具 —— 天气、快递、火车时刻，一查就有！",
+          .clientWidth = 12105,
+          .clientHeight = 7830,
+          .border = runtime::BorderStyle::FixedSingle,
+          .showInTaskbar = true,
+          .icon = IDI_QUAVLET};
+}
+
+}  // namespace
+
+std::wstring PromotionPageAddress() {
+  return L"http://" + std::wstring(kSiteHost) + L"/AD/tuichu20101007-music.htm";
+}
+
+Form4::Form4(runtime::Application& application) : Form(application, kFormName, PromotionWindowDesign()) {
+  WebBrowser1.Design({.place = {0, 0, 12135, 7815}});
+  Add(WebBrowser1);
+}
+
+void Form4::Form_Activate() { WebBrowser1.Navigate(PromotionPageAddress()); }
+
+}  // namespace quavlet

@@ -1,0 +1,31 @@
+#pragma once
+
+// Where no web page can be rendered: a plain notice that says so and gives the address, so
+// the user can open it elsewhere.
+
+#include <string>
+
+#include "runtime/GdiHandles.h"
+#include "windows/PageView.h"
+
+namespace quavlet {
+
+class NoticePageView final : public PageView {
+ public:
+  NoticePageView(HWND parent, const RECT& bounds);
+  ~NoticePageView() override;
+  NoticePageView(const NoticePageView&) = delete;
+  NoticePageView& operator=(const NoticePageView&) = delete;
+
+  void Navigate(const std::wstring& address) override;
+  HWND window() const override { return window_; }
+
+  // The notice for an address, as shown.
+  static std::wstring NoticeText(const std::wstring& address);
+
+ private:
+  HWND window_ = nullptr;
+  gdi::Font font_;
+};
+
+}  // namespace quavlet
