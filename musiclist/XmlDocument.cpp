@@ -1,9 +1,14 @@
 #include "musiclist/XmlDocument.h"
 
+#include <algorithm>
+#include <future>
+#include <system_error>
+
 #include "musiclist/ComHandles.h"
 #include "musiclist/HttpFetch.h"
 #include "musiclist/ReplyDecoding.h"
 #include "musiclist/ReplyText.h"
+#include "musiclist/XmlSelection.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -37,37 +42,37 @@ void SetStringProperty(IXMLDOMDocument2& document, const wchar_t* name, const wc
   document.setProperty(property.get(), variant);
 }
 
-// An element name without prefix or anything a path would read as an operator.
-bool IsPlainName(std::wstring_view name) {
-  if (name.empty() || (name[0] >= L'0' && name[0] <= L'9') || name[0] == L'-' || name[0] == L'.') {
-    return false;
-  }
-  for (wchar_t c : name) {
-    const bool plain = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
-                       (c >= L'0' && c <= L'9') || c == L'_' || c == L'-' || c == L'.';
-    if (!plain) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::wstring XmlNode::Text() const {
+  if (selection_) return selection_->Text(index_);
   Bstr text;
   if (!node_ || FAILED(node_->get_text(text.receive()))) return std::wstring();
   return text.str();
 }
 
 long XmlNodeList::Length() const {
+  if (selection_) return selection_->Length();
   long length = 0;
   if (!list_ || FAILED(list_->get_length(&length))) return 0;
   return length;
 }
 
 XmlNode XmlNodeList::Item(long index) const {
+  if (selection_) return XmlNode(selection_, index);
   ComPtr<IXMLDOMNode> node;
   if (list_) list_->get_item(index, &node);
   return XmlNode(std::move(node));
+}
+
+void XmlNodeList::VisitTexts(long count,
+                             const std::function<void(std::wstring_view)>& visit) const {
+  if (selection_) {
+    selection_->VisitTexts(count, visit);
+    return;
+  }
+  count = std::min(count, Length());
+  for (long index = 0; index < count; ++index) visit(Item(index).Text());
 }
 
 std::unique_ptr<XmlDocument> XmlDocument::Create() {
@@ -111,27 +116,65 @@ bool XmlDocument::LoadReply(std::string_view bytes) {
   }
   // The text is already decoded: a declaration naming the bytes' encoding must not reach the
   // parser, whose own library may not know that encoding (GB2312 under Wine).
-  return Parse(std::wstring_view(*text).substr(DocumentStart(*text)));
+  const size_t start = DocumentStart(*text);
+  return Parse(std::move(*text), start);
 }
 
-bool XmlDocument::Parse(std::wstring_view text) {
+bool XmlDocument::Parse(std::wstring text, size_t start) {
+  text.erase(0, start);
   const Bstr source(text);
+  // With namespaces, names and paths mean more than the index knows.
+  usesNamespaces_ = text.find(L"xmlns") != std::wstring::npos;
+  // The index is made from the same text while the parser reads it, on another thread: on a
+  // machine with a second core it costs the query nothing.
+  std::future<std::shared_ptr<XmlTree>> indexing;
+  if (!usesNamespaces_ && !text.empty()) indexing = StartIndexing(std::move(text));
   VARIANT_BOOL parsed = VARIANT_FALSE;
   document_->loadXML(source.get(), &parsed);
+  ++*generation_;
+  tree_ = indexing.valid() ? indexing.get() : nullptr;
+  if (parsed != VARIANT_TRUE || (tree_ && !tree_->Usable())) tree_.reset();
   selectedPattern_.clear();
   selection_ = XmlNodeList();
-  usesNamespaces_ = text.find(L"xmlns") != std::wstring_view::npos;
-  SetStringProperty(*document_.Get(), L"SelectionLanguage", usesNamespaces_ ? L"XSLPattern" : L"XPath");
+  SetStringProperty(*document_.Get(), L"SelectionLanguage",
+                    usesNamespaces_ ? L"XSLPattern" : L"XPath");
   return parsed == VARIANT_TRUE;
 }
 
 void XmlDocument::Empty() {
   // A failed parse leaves the document empty, as a failed load of the platform's own does.
-  Parse(L"");
+  Parse(std::wstring(), 0);
+}
+
+std::future<std::shared_ptr<XmlTree>> XmlDocument::StartIndexing(std::wstring text) {
+  const auto index = [](std::wstring document) {
+    return std::make_shared<XmlTree>(std::move(document));
+  };
+  try {
+    return std::async(std::launch::async, index, std::move(text));
+  } catch (const std::system_error&) {
+    // No thread to be had: index here instead.
+    std::promise<std::shared_ptr<XmlTree>> done;
+    done.set_value(index(std::move(text)));
+    return done.get_future();
+  }
+}
+
+XmlNodeList XmlDocument::FromTree(std::vector<uint32_t> elements, std::wstring_view query,
+                                  bool byName) const {
+  return XmlNodeList(std::make_shared<const XmlSelection>(
+      tree_, std::move(elements), document_, std::wstring(query), byName, generation_));
 }
 
 XmlNodeList XmlDocument::SelectNodes(std::wstring_view pattern) const {
   if (!selectedPattern_.empty() && pattern == selectedPattern_) return selection_;
+  if (tree_) {
+    if (auto elements = tree_->Select(pattern)) {
+      selectedPattern_ = pattern;
+      selection_ = FromTree(std::move(*elements), pattern, false);
+      return selection_;
+    }
+  }
   const Bstr query(pattern);
   ComPtr<IXMLDOMNodeList> list;
   if (FAILED(document_->selectNodes(query.get(), &list))) return XmlNodeList();
@@ -141,7 +184,12 @@ XmlNodeList XmlDocument::SelectNodes(std::wstring_view pattern) const {
 }
 
 XmlNodeList XmlDocument::GetElementsByTagName(std::wstring_view name) const {
-  if (!usesNamespaces_ && IsPlainName(name)) {
+  if (tree_) {
+    if (auto elements = tree_->ElementsNamed(name)) {
+      return FromTree(std::move(*elements), name, true);
+    }
+  }
+  if (!usesNamespaces_ && IsPlainElementName(name)) {
     // Every element of that name anywhere, in document order, as the platform's own member.
     return SelectNodes(L"//" + std::wstring(name));
   }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
+
+#include "musiclist/ComHandles.h"
 
 #include "tests/musiclist/music_service.h"
 
@@ -147,6 +150,115 @@ TEST_F(XmlDocumentTest, WaitsForASlowReply) {
   ASSERT_TRUE(document->Load(test::RequestFor(L"60005")));
   EXPECT_GE(GetTickCount64() - start, 2500u);
   EXPECT_EQ(document->SelectNodes(kSongPath).Length(), 2);
+}
+
+// The parser's own document, for comparison with what the document object reads.
+class ParserDocument {
+ public:
+  ParserDocument() {
+    constexpr CLSID kDomDocumentClass = {
+        0xF6D90F11, 0x9C73, 0x11D3, {0xB3, 0x2E, 0x00, 0xC0, 0x4F, 0x99, 0x0B, 0xB4}};
+    constexpr IID kDomDocument2Interface = {
+        0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    CoCreateInstance(kDomDocumentClass, nullptr, CLSCTX_INPROC_SERVER, kDomDocument2Interface,
+                     reinterpret_cast<void**>(document_.GetAddressOf()));
+  }
+  bool Parse(const std::wstring& text) {
+    if (!document_) return false;
+    const Bstr source(text);
+    VARIANT_BOOL parsed = VARIANT_FALSE;
+    document_->loadXML(source.get(), &parsed);
+    const Bstr name(L"SelectionLanguage");
+    const Bstr xpath(L"XPath");
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BSTR;
+    value.bstrVal = xpath.get();
+    document_->setProperty(name.get(), value);
+    return parsed == VARIANT_TRUE;
+  }
+  std::vector<std::wstring> ByName(const std::wstring& name) const {
+    const Bstr tag(name);
+    Microsoft::WRL::ComPtr<IXMLDOMNodeList> list;
+    document_->getElementsByTagName(tag.get(), &list);
+    return Texts(XmlNodeList(list));
+  }
+  std::vector<std::wstring> AtPath(const std::wstring& path) const {
+    const Bstr query(path);
+    Microsoft::WRL::ComPtr<IXMLDOMNodeList> list;
+    document_->selectNodes(query.get(), &list);
+    return Texts(XmlNodeList(list));
+  }
+
+ private:
+  Microsoft::WRL::ComPtr<IXMLDOMDocument2> document_;
+};
+
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+// Random well-formed documents with the content that makes reading texts tricky: whitespace
+// at the ends and inside, line ends, references, CDATA, comments and nested elements.
+class DocumentMaker {
+ public:
+  explicit DocumentMaker(unsigned seed) : random_(seed) {}
+  std::wstring Make() { return L"<r>" + Content(0) + L"</r>"; }
+
+ private:
+  std::wstring Content(int depth) {
+    static const wchar_t* const kPieces[] = {
+        L"word", L"清晨", L" ", L"  ", L"\t", L"\r\n", L"\n", L"&amp;", L"&lt;", L"&#32;",
+        L"&#x4E2D;", L"&amp;#58;", L"<![CDATA[ c ]]>", L"<!-- note -->", L"x y", L"\x3000",
+        L"\xA0", L"&#10;", L"&#13;", L"&#9;"};
+    std::wstring content;
+    const int parts = Pick(5);
+    for (int part = 0; part < parts; ++part) {
+      if (depth < 3 && Pick(3) == 0) {
+        static const wchar_t* const kNames[] = {L"a", L"b", L"t"};
+        const std::wstring name = kNames[Pick(3)];
+        content += Pick(6) == 0 ? L"<" + name + L"/>"
+                                : L"<" + name + L">" + Content(depth + 1) + L"</" + name + L">";
+      } else {
+        content += kPieces[Pick(static_cast<int>(std::size(kPieces)))];
+      }
+    }
+    return content;
+  }
+  int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+  std::mt19937 random_;
+};
+
+TEST_F(XmlDocumentTest, ReadsEveryTextExactlyAsTheParsersOwnNodesGiveIt) {
+  ParserDocument parser;
+  DocumentMaker maker(20261207);
+  int compared = 0;
+  for (int round = 0; round < 400; ++round) {
+    const std::wstring text = maker.Make();
+    if (!parser.Parse(text)) continue;
+    ASSERT_TRUE(document->LoadReply(Utf8(text))) << Utf8(text);
+    for (const wchar_t* name : {L"r", L"a", L"b", L"t"}) {
+      EXPECT_EQ(Texts(document->GetElementsByTagName(name)), parser.ByName(name)) << Utf8(text);
+    }
+    for (const wchar_t* path : {L"/r", L"/r/a", L"/r/t", L"/r/a/t", L"/r/b/a/t", L"//t"}) {
+      EXPECT_EQ(Texts(document->SelectNodes(path)), parser.AtPath(path)) << Utf8(text);
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 300);
+}
+
+TEST_F(XmlDocumentTest, ListsOfAnEarlierReplyKeepTheirTexts) {
+  ASSERT_TRUE(document->LoadReply(OneSong("", "first")));
+  const XmlNodeList earlier = document->GetElementsByTagName(L"xsong_name");
+  ASSERT_TRUE(document->LoadReply(OneSong("", "second")));
+  EXPECT_EQ(Texts(earlier), std::vector<std::wstring>{L"first"});
+  EXPECT_EQ(Titles(), std::vector<std::wstring>{L"second"});
 }
 
 }  // namespace
