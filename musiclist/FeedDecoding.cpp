@@ -20,9 +20,7 @@ constexpr size_t kAddressReferenceCount = 5;
 // One left-to-right pass. Replacing each reference in turn gives the same text: no decoded
 // character is an ampersand, number sign, digit or semicolon, so none can form or break a
 // reference, and two references never overlap.
-std::wstring Decode(std::wstring_view text, std::span<const Reference> references) {
-  std::wstring decoded;
-  decoded.reserve(text.size());
+void Decode(std::wstring_view text, std::span<const Reference> references, std::wstring& decoded) {
   size_t position = 0;
   while (position < text.size()) {
     const size_t ampersand = text.find(L'&', position);
@@ -48,15 +46,28 @@ std::wstring Decode(std::wstring_view text, std::span<const Reference> reference
       ++position;
     }
   }
-  return decoded;
 }
 
 }  // namespace
 
-std::wstring DecodeAddress(std::wstring_view text) {
-  return Decode(text, std::span(kReferences).first(kAddressReferenceCount));
+void AppendDecodedAddress(std::wstring_view text, std::wstring& out) {
+  Decode(text, std::span(kReferences).first(kAddressReferenceCount), out);
 }
 
-std::wstring DecodeName(std::wstring_view text) { return Decode(text, kReferences); }
+void AppendDecodedName(std::wstring_view text, std::wstring& out) {
+  Decode(text, kReferences, out);
+}
+
+std::wstring DecodeAddress(std::wstring_view text) {
+  std::wstring decoded;
+  AppendDecodedAddress(text, decoded);
+  return decoded;
+}
+
+std::wstring DecodeName(std::wstring_view text) {
+  std::wstring decoded;
+  AppendDecodedName(text, decoded);
+  return decoded;
+}
 
 }  // namespace quavlet

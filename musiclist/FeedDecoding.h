@@ -15,4 +15,8 @@ std::wstring DecodeAddress(std::wstring_view text);
 // Titles and singers: the address references plus "&#32;" " " and "&#39;" "'".
 std::wstring DecodeName(std::wstring_view text);
 
+// The same, appended to a text: tens of thousands of songs are decoded into one buffer.
+void AppendDecodedAddress(std::wstring_view text, std::wstring& out);
+void AppendDecodedName(std::wstring_view text, std::wstring& out);
+
 }  // namespace quavlet

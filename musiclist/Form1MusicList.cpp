@@ -56,7 +56,7 @@ void Form1::Command1_Click() {
     xmlDoc->SetValidateOnParse(false);
     loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
   }
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", DecodeAddress);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", AppendDecodedAddress);
   sing();
   song();
 
@@ -78,11 +78,11 @@ void Form1::QQ_KeyPress(int& KeyAscii) {
 }
 
 void Form1::sing() {
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songSingers, L"xsinger_name", DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songSingers, L"xsinger_name", AppendDecodedName);
 }
 
 void Form1::song() {
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songTitles, L"xsong_name", DecodeName);
+  if (loadOk) RefillSongList(*xmlDoc, nodeList, songTitles, L"xsong_name", AppendDecodedName);
 }
 
 void Form1::fillList() {

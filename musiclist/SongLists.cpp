@@ -41,25 +41,35 @@ class RedrawSuspended {
 }  // namespace
 
 void SongList::Clear() {
-  entries_.clear();
+  texts_.clear();
+  starts_.clear();
   ListBoxProcedure(box_.hWnd()).Send(LB_RESETCONTENT);
 }
 
 void SongList::AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode) {
   const long room = std::max(0, kSongListCapacity - Count());
   const long count = std::min(nodes.Length(), room);
-  entries_.reserve(entries_.size() + static_cast<size_t>(count));
+  starts_.reserve(starts_.size() + static_cast<size_t>(count));
   const ListBoxProcedure box(box_.hWnd());
   const RedrawSuspended quiet(box);
-  for (long i = 0; i < count; ++i) {
-    entries_.push_back(decode(nodes.Item(i).Text()));
-    box.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries_.back().c_str()));
-  }
+  // Room for every entry at once, instead of the control growing its table a few at a time.
+  box.Send(LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
+  nodes.VisitTexts(count, [&](std::wstring_view text) {
+    const size_t start = texts_.size();
+    decode(text, texts_);
+    texts_.push_back(L'\0');
+    starts_.push_back(start);
+    box.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts_.c_str() + start));
+  });
 }
 
 std::optional<std::wstring_view> SongList::Entry(int index) const {
   if (index < 0 || index >= Count()) return std::nullopt;
-  return entries_[static_cast<size_t>(index)];
+  const size_t start = starts_[static_cast<size_t>(index)];
+  const size_t end = static_cast<size_t>(index) + 1 < starts_.size()
+                         ? starts_[static_cast<size_t>(index) + 1]
+                         : texts_.size();
+  return std::wstring_view(texts_).substr(start, end - start - 1);
 }
 
 }  // namespace quavlet

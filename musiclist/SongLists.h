@@ -18,7 +18,8 @@ class XmlNodeList;
 // numbered with signed 16-bit values, so further songs of a reply are left out.
 inline constexpr int kSongListCapacity = 32767;
 
-using TextDecoding = std::wstring (*)(std::wstring_view);
+// Appends the decoded form of a text to a buffer.
+using TextDecoding = void (*)(std::wstring_view, std::wstring&);
 
 // One song list: its list box window holds the entries, and so does this object, so that a
 // list of tens of thousands of songs is read back without a message per entry.
@@ -31,13 +32,16 @@ class SongList {
   void Clear();
   // Appends the decoded text of every node of the list, in order, up to the capacity.
   void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode);
-  int Count() const { return static_cast<int>(entries_.size()); }
+  int Count() const { return static_cast<int>(starts_.size()); }
   // Entry index (from 0); empty result when there is none.
   std::optional<std::wstring_view> Entry(int index) const;
 
  private:
   runtime::ListBox& box_;
-  std::vector<std::wstring> entries_;
+  // The entries one after another, each ending with a null character (the list box takes
+  // them as C strings), and where each starts: one buffer instead of a string per entry.
+  std::wstring texts_;
+  std::vector<size_t> starts_;
 };
 
 }  // namespace quavlet
