@@ -2,15 +2,18 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "runtime/Form.h"
 #include "runtime/twips.h"
 
 namespace quavlet {
 namespace {
 
-constexpr UINT_PTR kShowRowsSubclassId = 2;
-// Posted to the view itself once rows have been added: its handler shows them all at once.
-constexpr UINT kShowRowsMessage = WM_APP + 0x51;
+constexpr UINT_PTR kUpdateSubclassId = 2;
+// Posted to the view itself once rows or columns have changed: its handler brings the window
+// up to date all at once.
+constexpr UINT kUpdateMessage = WM_APP + 0x51;
 
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 
@@ -19,21 +22,18 @@ constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 // ---- ListItem ----
 
 std::optional<std::wstring> ListItem::Text() const {
-  const auto* row = view_->RowAt(index_);
-  if (!row) return std::nullopt;
-  return (*row)[0];
+  if (!view_->HasRow(index_)) return std::nullopt;
+  return std::wstring(view_->CellText(index_, 0));
 }
 
 std::optional<std::wstring> ListItem::SubItems(int index) const {
-  const auto* row = view_->RowAt(index_);
-  if (!row || index < 1 || index >= ListView::kColumnCount) return std::nullopt;
-  return (*row)[static_cast<size_t>(index)];
+  if (!view_->HasRow(index_) || index < 1 || index >= ListView::kColumnCount) return std::nullopt;
+  return std::wstring(view_->CellText(index_, index));
 }
 
 bool ListItem::SetSubItems(int index, std::wstring_view text) {
-  auto* row = view_->RowAt(index_);
-  if (!row || index < 1 || index >= ListView::kColumnCount) return false;
-  (*row)[static_cast<size_t>(index)] = text;
+  if (!view_->HasRow(index_) || index < 1 || index >= ListView::kColumnCount) return false;
+  view_->SetCellText(index_, index, text);
   view_->RowChanged(index_);
   return true;
 }
@@ -47,7 +47,7 @@ ListItem ListItemsCollection::Add(std::wstring_view text) {
 }
 
 std::optional<ListItem> ListItemsCollection::Item(int index) const {
-  if (!view_.RowAt(index)) return std::nullopt;
+  if (!view_.HasRow(index)) return std::nullopt;
   return ListItem(view_, index);
 }
 
@@ -68,7 +68,7 @@ int ColumnHeadersCollection::Count() const { return view_.columnCount_; }
 ListView::ListView() = default;
 
 ListView::~ListView() {
-  if (hWnd()) RemoveWindowSubclass(hWnd(), Subclass, kShowRowsSubclassId);
+  if (hWnd()) RemoveWindowSubclass(hWnd(), Subclass, kUpdateSubclassId);
 }
 
 DWORD ListView::Style() const {
@@ -78,7 +78,7 @@ DWORD ListView::Style() const {
 
 void ListView::OnCreated() {
   ListViewWindow::OnCreated();
-  SetWindowSubclass(hWnd(), Subclass, kShowRowsSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(hWnd(), Subclass, kUpdateSubclassId, reinterpret_cast<DWORD_PTR>(this));
   // A click anywhere on a row selects it, not only on its number.
   SendMessageW(hWnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   if (!rows_.empty()) {
@@ -99,10 +99,11 @@ void ListView::FillDisplayInfo(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   item.pszText[0] = L'\0';
-  const Row* row = RowAt(item.iItem + 1);
-  if (!row || item.iSubItem < 0 || item.iSubItem >= kColumnCount) return;
-  const std::wstring& text = (*row)[static_cast<size_t>(item.iSubItem)];
-  lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+  if (!HasRow(item.iItem + 1) || item.iSubItem < 0 || item.iSubItem >= kColumnCount) return;
+  const std::wstring_view text = CellText(item.iItem + 1, item.iSubItem);
+  const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+  text.copy(item.pszText, length);
+  item.pszText[length] = L'\0';
 }
 
 void ListView::SetView(int mode) {
@@ -122,54 +123,94 @@ std::optional<ListItem> ListView::SelectedItem() const {
   return ListItem(const_cast<ListView&>(*this), selected + 1);
 }
 
-ListView::Row* ListView::RowAt(int index) {
-  if (index < 1 || index > static_cast<int>(rows_.size())) return nullptr;
-  return &rows_[static_cast<size_t>(index - 1)];
+bool ListView::HasRow(int index) const {
+  return index >= 1 && index <= static_cast<int>(rows_.size());
 }
 
-const ListView::Row* ListView::RowAt(int index) const {
-  return const_cast<ListView&>(*this).RowAt(index);
+std::wstring_view ListView::CellText(int index, int column) const {
+  const Cell& cell = rows_[static_cast<size_t>(index - 1)][static_cast<size_t>(column)];
+  return std::wstring_view(texts_).substr(cell.start, cell.length);
+}
+
+void ListView::SetCellText(int index, int column, std::wstring_view text) {
+  Cell& cell = rows_[static_cast<size_t>(index - 1)][static_cast<size_t>(column)];
+  cell = Cell{texts_.size(), text.size()};
+  texts_.append(text);
 }
 
 void ListView::ClearRows() {
   rows_.clear();
-  if (hWnd()) SendMessageW(hWnd(), LVM_DELETEALLITEMS, 0, 0);
+  texts_.clear();
+  if (!hWnd()) return;
+  if (WindowHasRowState()) {
+    SendMessageW(hWnd(), LVM_DELETEALLITEMS, 0, 0);
+  } else {
+    // Nothing selected, focused or scrolled: emptying the window now would only cost a
+    // relayout that the update, which sets the new count, makes again.
+    rowsChanged_ = true;
+    RequestUpdate();
+  }
+}
+
+bool ListView::WindowHasRowState() const {
+  const HWND window = hWnd();
+  return SendMessageW(window, LVM_GETSELECTEDCOUNT, 0, 0) != 0 ||
+         SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) != -1 ||
+         SendMessageW(window, LVM_GETTOPINDEX, 0, 0) != 0 || GetScrollPos(window, SB_HORZ) != 0;
 }
 
 int ListView::AppendRow(std::wstring_view text) {
-  Row row;
-  row[0] = text;
-  rows_.push_back(std::move(row));
+  rows_.emplace_back();
+  SetCellText(static_cast<int>(rows_.size()), 0, text);
   // Rows usually come by the thousand: the window learns the new count once they stop coming
-  // (kShowRowsMessage). A message per row would cost far more than the rows themselves, and
+  // (kUpdateMessage). A message per row would cost far more than the rows themselves, and
   // the members here read the rows, not the window.
-  if (hWnd() && !showPending_) {
-    showPending_ = true;
-    PostMessageW(hWnd(), kShowRowsMessage, 0, 0);
-  }
+  rowsChanged_ = true;
+  RequestUpdate();
   return static_cast<int>(rows_.size());
 }
 
 void ListView::RowChanged(int index) {
-  // While rows are coming the whole view is drawn afresh anyway.
-  if (hWnd() && !showPending_) SendMessageW(hWnd(), LVM_REDRAWITEMS, index - 1, index - 1);
+  if (!hWnd()) return;
+  // While an update is pending the whole view is drawn afresh anyway.
+  if (updatePending_) {
+    rowsChanged_ = true;
+  } else {
+    SendMessageW(hWnd(), LVM_REDRAWITEMS, index - 1, index - 1);
+  }
 }
 
-void ListView::ShowRows() {
-  if (!showPending_) return;
-  showPending_ = false;
-  SendMessageW(hWnd(), LVM_SETITEMCOUNT, rows_.size(), 0);
-  InvalidateRect(hWnd(), nullptr, TRUE);
+void ListView::RequestUpdate() {
+  if (!hWnd() || updatePending_) return;
+  updatePending_ = true;
+  PostMessageW(hWnd(), kUpdateMessage, 0, 0);
+}
+
+void ListView::Update() {
+  if (!updatePending_) return;
+  updatePending_ = false;
+  // Columns cleared and not added again. From the last: some versions of the control keep
+  // column 0.
+  for (int column = WindowColumnCount() - 1; column >= columnCount_; --column) {
+    SendMessageW(hWnd(), LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
+  }
+  if (rowsChanged_) {
+    rowsChanged_ = false;
+    SendMessageW(hWnd(), LVM_SETITEMCOUNT, rows_.size(), 0);
+    InvalidateRect(hWnd(), nullptr, TRUE);
+  }
+}
+
+int ListView::WindowColumnCount() const {
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd(), LVM_GETHEADER, 0, 0));
+  return header ? Header_GetItemCount(header) : 0;
 }
 
 void ListView::ClearColumns() {
   columnCount_ = 0;
-  if (!hWnd()) return;
-  // From the last: some versions of the control keep column 0; AppendColumn reuses it then.
-  const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd(), LVM_GETHEADER, 0, 0));
-  for (int column = header ? Header_GetItemCount(header) - 1 : -1; column >= 0; --column) {
-    SendMessageW(hWnd(), LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
-  }
+  // The window keeps its columns until the update: each change to the header costs a
+  // relayout, and a query rebuilds the same four columns it had.
+  RequestUpdate();
 }
 
 void ListView::AppendColumn(std::wstring_view text, double width) {
@@ -181,19 +222,36 @@ void ListView::AppendColumn(std::wstring_view text, double width) {
   column.cx = TwipsToPixels(width, Parent() ? Parent()->Dpi() : 96);
   const int index = columnCount_++;
   if (!hWnd()) return;
-  const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd(), LVM_GETHEADER, 0, 0));
-  if (header && index < Header_GetItemCount(header)) {
-    SendMessageW(hWnd(), LVM_SETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  if (index < WindowColumnCount()) {
+    if (!WindowColumnIs(index, column)) {
+      SendMessageW(hWnd(), LVM_SETCOLUMNW, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&column));
+    }
   } else {
-    SendMessageW(hWnd(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    SendMessageW(hWnd(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
   }
+}
+
+bool ListView::WindowColumnIs(int index, const LVCOLUMNW& wanted) const {
+  wchar_t text[256] = L"";
+  LVCOLUMNW shown{};
+  shown.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+  shown.pszText = text;
+  shown.cchTextMax = 256;
+  if (!SendMessageW(hWnd(), LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&shown))) {
+    return false;
+  }
+  return (shown.fmt & LVCFMT_JUSTIFYMASK) == wanted.fmt && shown.cx == wanted.cx &&
+         std::wstring_view(text) == wanted.pszText;
 }
 
 LRESULT CALLBACK ListView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR, DWORD_PTR self) {
   switch (message) {
-    case kShowRowsMessage:
-      reinterpret_cast<ListView*>(self)->ShowRows();
+    case kUpdateMessage:
+      reinterpret_cast<ListView*>(self)->Update();
       return 0;
     default:
       return DefSubclassProc(window, message, wParam, lParam);

@@ -115,16 +115,30 @@ class ListView : public runtime::ListViewWindow {
   friend class ListItemsCollection;
   friend class ColumnHeadersCollection;
 
-  using Row = std::array<std::wstring, kColumnCount>;
+  // Where a cell's text stands in texts_.
+  struct Cell {
+    size_t start = 0;
+    size_t length = 0;
+  };
+  using Row = std::array<Cell, kColumnCount>;
 
   void ClearRows();
   int AppendRow(std::wstring_view text);
-  Row* RowAt(int index);  // 1-based; nullptr when there is none
-  const Row* RowAt(int index) const;
+  bool HasRow(int index) const;  // 1-based
+  // A cell of an existing row (1-based) and column (0 to kColumnCount - 1).
+  std::wstring_view CellText(int index, int column) const;
+  void SetCellText(int index, int column, std::wstring_view text);
   void ClearColumns();
   void AppendColumn(std::wstring_view text, double width);
   void RowChanged(int index);
-  void ShowRows();
+  // Whether the window has a selected or focused row or is scrolled: what emptying it resets.
+  bool WindowHasRowState() const;
+  // Posts the update that brings the window in line with the rows and columns, once.
+  void RequestUpdate();
+  void Update();
+  int WindowColumnCount() const;
+  // Whether the window's column index already shows this text, width and alignment.
+  bool WindowColumnIs(int index, const LVCOLUMNW& wanted) const;
   void FillDisplayInfo(NMLVDISPINFOW& info) const;
   static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR self);
@@ -132,9 +146,14 @@ class ListView : public runtime::ListViewWindow {
   ListItemsCollection listItems_{*this};
   ColumnHeadersCollection columnHeaders_{*this};
   std::vector<Row> rows_;
+  // Every cell's text, one after another: a string per cell would cost an allocation each,
+  // and a list holds tens of thousands of rows. A changed cell takes new room at the end; the
+  // buffer starts afresh when the rows are cleared.
+  std::wstring texts_;
   int columnCount_ = 0;
   int view_ = kListViewReport;
-  bool showPending_ = false;
+  bool updatePending_ = false;
+  bool rowsChanged_ = false;
 };
 
 }  // namespace quavlet

@@ -75,6 +75,54 @@ TEST_F(ListViewTest, ClearingRemovesEveryRowAndHeaderAndHeadersCanBeAddedAgain) 
   }
 }
 
+TEST_F(ListViewTest, HeadersRebuiltDifferentlyShowTheNewOnesOnly) {
+  ListView& view = form.ListView1;
+  view.ColumnHeaders().Add(L"编号", 438.75);
+  view.ColumnHeaders().Add(L"歌曲", 1462.5);
+  view.ColumnHeaders().Add(L"歌手", 975);
+  FlushEvents();
+  view.ColumnHeaders().Clear();
+  view.ColumnHeaders().Add(L"编号", 438.75);  // the same as before
+  view.ColumnHeaders().Add(L"地址", 1462.5);  // another text
+  FlushEvents();
+  EXPECT_EQ(ShownHeaders(), (std::vector<std::wstring>{L"编号", L"地址"}));
+  view.ColumnHeaders().Clear();
+  view.ColumnHeaders().Add(L"编号", 900);  // another width
+  view.ColumnHeaders().Add(L"地址", 1462.5);
+  view.ColumnHeaders().Add(L"歌手", 975);
+  FlushEvents();
+  EXPECT_EQ(ShownHeaders(), (std::vector<std::wstring>{L"编号", L"地址", L"歌手"}));
+  EXPECT_EQ(ShownHeaderWidths(), (std::vector<int>{60, 98, 65}));
+}
+
+TEST_F(ListViewTest, EmptyingTheViewForgetsSelectionAndScrollingOfTheOldRows) {
+  ListView& view = form.ListView1;
+  view.ColumnHeaders().Add(L"编号", 438.75);
+  for (int row = 1; row <= 200; ++row) view.ListItems().Add(std::to_wstring(row));
+  FlushEvents();
+  // Scrolled down, nothing selected.
+  ListView_EnsureVisible(view.hWnd(), 150, FALSE);
+  ASSERT_GT(ListView_GetTopIndex(view.hWnd()), 0);
+  view.ListItems().Clear();
+  for (int row = 1; row <= 200; ++row) view.ListItems().Add(L"new " + std::to_wstring(row));
+  FlushEvents();
+  EXPECT_EQ(ListView_GetTopIndex(view.hWnd()), 0);
+  EXPECT_EQ(ShownCell(0, 0), L"new 1");
+  // A row selected and focused.
+  ListView_SetItemState(view.hWnd(), 7, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  view.ListItems().Clear();
+  EXPECT_FALSE(view.SelectedItem());
+  for (int row = 1; row <= 20; ++row) view.ListItems().Add(std::to_wstring(row));
+  FlushEvents();
+  EXPECT_EQ(ShownRowCount(), 20);
+  EXPECT_FALSE(view.SelectedItem());
+  EXPECT_EQ(ListView_GetNextItem(view.hWnd(), -1, LVNI_FOCUSED), -1);
+  // Emptied and left empty.
+  view.ListItems().Clear();
+  FlushEvents();
+  EXPECT_EQ(ShownRowCount(), 0);
+}
+
 TEST_F(ListViewTest, WidthIsInTwipsAndViewModesChangeTheWindowAtOnce) {
   ListView& view = form.ListView1;
   EXPECT_EQ(view.Width(), 8775.0);
