@@ -263,6 +263,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(wParam, lParam);
+    case WM_DRAWITEM:
+      return OnDrawItem(wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
@@ -340,6 +342,14 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (WindowedControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
     control->OnCommand(HIWORD(wParam));
   }
+}
+
+LRESULT Form::OnDrawItem(WPARAM wParam, LPARAM lParam) {
+  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (WindowedControl* control = ControlByWindow(item.hwndItem)) {
+    if (control->OnDrawItem(item)) return TRUE;
+  }
+  return DefWindowProcW(window_, WM_DRAWITEM, wParam, lParam);
 }
 
 LRESULT Form::OnNotify(WPARAM wParam, LPARAM lParam) {

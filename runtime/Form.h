@@ -134,6 +134,7 @@ class Form {
   LRESULT OnControlColor(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
   void OnSetFocus();

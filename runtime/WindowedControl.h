@@ -84,6 +84,11 @@ class WindowedControl {
   virtual void OnKeyPress(int& character) { (void)character; }
   // The colours painted with, when the control has its own.
   virtual std::optional<LRESULT> OnControlColor(HDC dc);
+  // An item of an owner-drawn control to draw; false when the control leaves it undrawn.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
+    (void)item;
+    return false;
+  }
 
  private:
   friend class Form;
