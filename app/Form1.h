@@ -48,9 +48,9 @@ class Form1 : public runtime::Form {
   runtime::WindowTimer Timer1;
   runtime::CommandButton Command4;
   ListView ListView1;
-  runtime::ListBox List3;
-  runtime::ListBox List2;
-  runtime::ListBox List1;
+  SongListBox List3;
+  SongListBox List2;
+  SongListBox List1;
   runtime::Label Label10;
   runtime::Label Label9;
   runtime::Image Image5;

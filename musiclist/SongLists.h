@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/Controls.h"
+#include "musiclist/SongListBox.h"
 
 namespace quavlet {
 
@@ -21,11 +21,11 @@ inline constexpr int kSongListCapacity = 32767;
 // Appends the decoded form of a text to a buffer.
 using TextDecoding = void (*)(std::wstring_view, std::wstring&);
 
-// One song list: its list box window holds the entries, and so does this object, so that a
-// list of tens of thousands of songs is read back without a message per entry.
+// One song list: this object holds the entries, and its list box window gives them out.
 class SongList {
  public:
-  explicit SongList(runtime::ListBox& box) : box_(box) {}
+  explicit SongList(SongListBox& box);
+  ~SongList();
   SongList(const SongList&) = delete;
   SongList& operator=(const SongList&) = delete;
 
@@ -37,9 +37,9 @@ class SongList {
   std::optional<std::wstring_view> Entry(int index) const;
 
  private:
-  runtime::ListBox& box_;
-  // The entries one after another, each ending with a null character (the list box takes
-  // them as C strings), and where each starts: one buffer instead of a string per entry.
+  SongListBox& box_;
+  // The entries one after another, and where each starts: one buffer instead of a string per
+  // entry.
   std::wstring texts_;
   std::vector<size_t> starts_;
 };

@@ -4,6 +4,7 @@
 
 #include "tests/musiclist/main_window.h"
 #include "tests/musiclist/music_service.h"
+#include "tests/support/window_queries.h"
 
 namespace quavlet::test {
 namespace {
@@ -96,6 +97,49 @@ TEST_F(SongListsTest, KeepTheFirst32767SongsOfALongerList) {
   EXPECT_EQ(ShownCell(32766, 3), L"http://" + ServiceHost() + L"/songs/song_32766.wav");
   ClickRow(32766);
   EXPECT_EQ(form.gqm.Caption(), L"第32767首歌");
+}
+
+TEST_F(SongListsTest, ListBoxesGiveOutTheirEntriesThroughTheListBoxMessages) {
+  Query(L"12345");
+  const HWND box = form.List3.hWnd();
+  ASSERT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), 8);
+  const std::wstring first = L"清晨的鸟鸣";
+  ASSERT_EQ(SendMessageW(box, LB_GETTEXTLEN, 0, 0), static_cast<LRESULT>(first.size()));
+  wchar_t text[64] = L"unchanged";
+  EXPECT_EQ(SendMessageW(box, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text)),
+            static_cast<LRESULT>(first.size()));
+  EXPECT_EQ(std::wstring(text), first);
+  EXPECT_EQ(SendMessageW(box, LB_GETTEXTLEN, 8, 0), LB_ERR);
+  EXPECT_EQ(SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)),
+            LB_ERR);
+  Query(L"60001");  // no songs
+  EXPECT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(box, LB_GETTEXTLEN, 0, 0), LB_ERR);
+}
+
+TEST_F(SongListsTest, AListBoxDrawsItsEntries) {
+  const HWND box = form.List3.hWnd();
+  // Pixels of the first row's left part that differ from the row's right end.
+  const auto inkedPixels = [box] {
+    RECT row{};
+    SendMessageW(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    RECT client{};
+    GetClientRect(box, &client);
+    const DrawnSurface drawn(client.right, client.bottom, [box](HDC dc, const RECT&) {
+      SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    });
+    const COLORREF background = drawn.At(row.right - 2, row.top + 1);
+    int inked = 0;
+    for (int y = row.top; y < row.bottom; ++y) {
+      for (int x = row.left; x < row.left + 60 && x < row.right; ++x) {
+        if (drawn.At(x, y) != background) ++inked;
+      }
+    }
+    return inked;
+  };
+  EXPECT_EQ(inkedPixels(), 0);
+  Query(L"12345");
+  EXPECT_GT(inkedPixels(), 20);
 }
 
 }  // namespace

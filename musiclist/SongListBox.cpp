@@ -1,0 +1,82 @@
+#include "musiclist/SongListBox.h"
+
+#include <commctrl.h>
+
+#include <climits>
+
+namespace quavlet {
+namespace {
+
+constexpr UINT_PTR kEntriesSubclassId = 3;
+
+}  // namespace
+
+SongListBox::~SongListBox() {
+  if (hWnd()) RemoveWindowSubclass(hWnd(), Subclass, kEntriesSubclassId);
+}
+
+DWORD SongListBox::Style() const {
+  // A no-data list box must be owner-drawn and hold no strings of its own.
+  return (runtime::ListBox::Style() & ~(LBS_HASSTRINGS | LBS_SORT)) | LBS_NODATA |
+         LBS_OWNERDRAWFIXED;
+}
+
+void SongListBox::OnCreated() {
+  runtime::ListBox::OnCreated();
+  SetWindowSubclass(hWnd(), Subclass, kEntriesSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void SongListBox::SetEntryCount(int count) {
+  if (!hWnd()) return;
+  if (count == 0) {
+    SendMessageW(hWnd(), LB_RESETCONTENT, 0, 0);
+  } else {
+    SendMessageW(hWnd(), LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+  }
+}
+
+std::optional<std::wstring_view> SongListBox::EntryAt(WPARAM index) const {
+  if (!source_ || index > static_cast<WPARAM>(INT_MAX)) return std::nullopt;
+  return source_(static_cast<int>(index));
+}
+
+bool SongListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  RECT box = item.rcItem;
+  FillRect(item.hDC, &box, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (const auto text = EntryAt(item.itemID)) {
+    const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
+    const COLORREF oldColor =
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    box.left += 2;
+    DrawTextW(item.hDC, text->data(), static_cast<int>(text->size()), &box,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SetTextColor(item.hDC, oldColor);
+    SetBkMode(item.hDC, oldMode);
+  }
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
+}
+
+LRESULT CALLBACK SongListBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+  const auto& box = *reinterpret_cast<const SongListBox*>(self);
+  switch (message) {
+    case LB_GETTEXTLEN: {
+      const auto entry = box.EntryAt(wParam);
+      return entry ? static_cast<LRESULT>(entry->size()) : LB_ERR;
+    }
+    case LB_GETTEXT: {
+      const auto entry = box.EntryAt(wParam);
+      if (!entry || !lParam) return LB_ERR;
+      auto* out = reinterpret_cast<wchar_t*>(lParam);
+      entry->copy(out, entry->size());
+      out[entry->size()] = L'\0';
+      return static_cast<LRESULT>(entry->size());
+    }
+    default:
+      return DefSubclassProc(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace quavlet
