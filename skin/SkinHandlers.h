@@ -17,6 +17,8 @@ void SkinWindowInLParam(HWND window, WPARAM wParam, LPARAM lParam);    // idle d
 void GiveBackWindow(HWND window, WPARAM wParam, LPARAM lParam);        // at WM_DESTROY
 void HandleSize(HWND window, WPARAM wParam, LPARAM lParam);
 void HandlePosChanging(HWND window, WPARAM wParam, LPARAM lParam);
+// A command button's caption is part of its faces: they are rendered again.
+void HandleSetText(HWND window, WPARAM wParam, LPARAM lParam);
 
 // Mouse.
 void HandleMouseMove(HWND window, WPARAM wParam, LPARAM lParam);

@@ -25,6 +25,7 @@ constexpr Route kRoutes[] = {
     // message               window's own procedure         engine
     {WM_DESTROY,             OwnProcedure::Last,             GiveBackWindow,     nullptr},
     {WM_SIZE,                OwnProcedure::First,            HandleSize,         nullptr},
+    {WM_SETTEXT,             OwnProcedure::First,            HandleSetText,      nullptr},
     {WM_ACTIVATE,            OwnProcedure::Last,             HandleActivate,     nullptr},
     {WM_SETFOCUS,            OwnProcedure::First,            HandleSetFocus,     nullptr},
     {WM_KILLFOCUS,           OwnProcedure::First,            HandleKillFocus,    nullptr},

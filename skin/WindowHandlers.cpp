@@ -24,6 +24,12 @@ void HandleSize(HWND window, WPARAM, LPARAM) {
   if (ClassifyWindow(window) == ckButton) ResizeCommandButton(window);
 }
 
+void HandleSetText(HWND window, WPARAM, LPARAM) {
+  if (ClassifyWindow(window) != ckButton) return;
+  RenderButtonFaces(window);
+  InvalidateRect(window, nullptr, FALSE);
+}
+
 void HandlePosChanging(HWND window, WPARAM, LPARAM) {
   const ControlKind kind = ClassifyWindow(window);
   if (kind == ckCombo || kind == ckDriveList) PaintComboButton(window, nullptr, kStateNormal, false);

@@ -255,6 +255,27 @@ TEST_F(FadeTest, AFocusChangeRendersTheFacesAgainAndFadesIn) {
   FinishFade(button_);
 }
 
+TEST_F(FadeTest, ANewCaptionIsDrawnOnEveryFaceAndShown) {
+  const auto face = [this](int state) {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 25; ++y) {
+      for (int x = 0; x < 75; ++x) pixels.push_back(FacePixel(state, x, y));
+    }
+    return pixels;
+  };
+  std::vector<COLORREF> before[4];
+  for (int state = 0; state < 4; ++state) before[state] = face(state);
+
+  SetWindowTextW(button_, L"暂停");
+  quavlet::test::FlushEvents();
+  for (int state = 0; state < 4; ++state) EXPECT_NE(face(state), before[state]) << state;
+  EXPECT_EQ(ScreenPixel(30, 12), FacePixel(0, 30, 12));
+
+  SetWindowTextW(button_, L"Fade");
+  quavlet::test::FlushEvents();
+  for (int state = 0; state < 4; ++state) EXPECT_EQ(face(state), before[state]) << state;
+}
+
 TEST_F(FadeTest, ResizingMakesNewFacesInTheSameDcs) {
   HDC faces[4];
   HBITMAP bitmaps[4];
