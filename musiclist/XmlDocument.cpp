@@ -4,11 +4,11 @@
 #include <future>
 #include <system_error>
 
-#include "musiclist/ComHandles.h"
 #include "musiclist/HttpFetch.h"
 #include "musiclist/ReplyDecoding.h"
 #include "musiclist/ReplyText.h"
 #include "musiclist/XmlSelection.h"
+#include "runtime/ComHandles.h"
 
 using Microsoft::WRL::ComPtr;
 

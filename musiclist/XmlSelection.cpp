@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "musiclist/ComHandles.h"
+#include "runtime/ComHandles.h"
 
 using Microsoft::WRL::ComPtr;
 

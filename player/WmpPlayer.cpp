@@ -2,7 +2,7 @@
 
 #include <ocidl.h>
 
-#include "musiclist/ComHandles.h"
+#include "runtime/ComHandles.h"
 
 namespace quavlet {
 

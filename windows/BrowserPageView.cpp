@@ -1,6 +1,6 @@
 #include "windows/BrowserPageView.h"
 
-#include "musiclist/ComHandles.h"
+#include "runtime/ComHandles.h"
 
 namespace quavlet {
 

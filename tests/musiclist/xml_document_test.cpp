@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "musiclist/ComHandles.h"
+#include "runtime/ComHandles.h"
 
 #include "tests/musiclist/music_service.h"
 
