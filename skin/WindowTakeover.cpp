@@ -1,3 +1,5 @@
+#include <span>
+
 #include "skin/ButtonSkinning.h"
 #include "skin/ControlKind.h"
 #include "skin/SkinEngine.h"
@@ -17,62 +19,52 @@ bool BelongsToThisThread(HWND window) {
   return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
-void PrepareByKind(HWND window, const SkinProperties& properties) {
-  switch (ClassifyWindow(window)) {
-    case ckForm:
-      // Every descendant, at any depth, before the form itself.
-      EnumChildWindows(window, SkinChildProc, 0);
-      break;
-    case ckButton:
-      PrepareCommandButton(window);
-      break;
+struct StartingProperty {
+  const wchar_t* name;
+  int value;
+};
+
+constexpr StartingProperty kMarkProperties[] = {{kMouseFlagProperty, 0}, {kOldStateProperty, 0}};
+constexpr StartingProperty kHeaderProperties[] = {
+    {kMouseFlagProperty, 0}, {kHdIndexProperty, -1}, {kHmIndexProperty, -1}};
+
+// The state properties a kind keeps from its takeover to its return.
+std::span<const StartingProperty> StartingPropertiesOf(ControlKind kind) {
+  switch (kind) {
     case ckCombo:
     case ckDriveList:
     case ckCheck:
     case ckOption:
-      properties.Set(kMouseFlagProperty, 0);
-      properties.Set(kOldStateProperty, 0);
-      break;
+      return kMarkProperties;
     case ckHeader:
-      properties.Set(kMouseFlagProperty, 0);
-      properties.Set(kHdIndexProperty, -1);
-      properties.Set(kHmIndexProperty, -1);
-      break;
-    case ckProgress:
-    case ckDataList:
-    case ckComboList:
-    case ckGrid:
-    case ckOther:
-      break;
+      return kHeaderProperties;
+    default:
+      return {};
+  }
+}
+
+void PrepareByKind(HWND window, const SkinProperties& properties) {
+  const ControlKind kind = ClassifyWindow(window);
+  if (kind == ckForm) {
+    // Every descendant, at any depth, before the form itself.
+    EnumChildWindows(window, SkinChildProc, 0);
+  } else if (kind == ckButton) {
+    PrepareCommandButton(window);
+  }
+  for (const StartingProperty& property : StartingPropertiesOf(kind)) {
+    properties.Set(property.name, property.value);
   }
 }
 
 void UndoByKind(HWND window, const SkinProperties& properties) {
-  switch (ClassifyWindow(window)) {
-    case ckForm:
-      EnumChildWindows(window, UnskinChildProc, 0);
-      break;
-    case ckButton:
-      UndoCommandButton(window);
-      break;
-    case ckCombo:
-    case ckDriveList:
-    case ckCheck:
-    case ckOption:
-      properties.Remove(kMouseFlagProperty);
-      properties.Remove(kOldStateProperty);
-      break;
-    case ckHeader:
-      properties.Remove(kMouseFlagProperty);
-      properties.Remove(kHdIndexProperty);
-      properties.Remove(kHmIndexProperty);
-      break;
-    case ckProgress:
-    case ckDataList:
-    case ckComboList:
-    case ckGrid:
-    case ckOther:
-      break;
+  const ControlKind kind = ClassifyWindow(window);
+  if (kind == ckForm) {
+    EnumChildWindows(window, UnskinChildProc, 0);
+  } else if (kind == ckButton) {
+    UndoCommandButton(window);
+  }
+  for (const StartingProperty& property : StartingPropertiesOf(kind)) {
+    properties.Remove(property.name);
   }
 }
 
