@@ -63,6 +63,21 @@ at 60 131 click --repeat 2 --delay 90 1
 sleep 2.5
 window_shot playing
 
+# When the song has played to its end the player is ready again: the poll opens the overlay
+# Form3, which closes itself 1.5 s later.
+overlay=""
+for _ in $(seq 100); do
+  overlay=$(xdotool search --name '^Form3$' 2>/dev/null | head -1)
+  [ -n "$overlay" ] && break
+  sleep 0.1
+done
+if [ -n "$overlay" ]; then
+  sleep 0.3
+  shot overlay
+else
+  echo "The overlay did not appear after the song ended." >&2
+fi
+
 # "退出" closes the main window at once, and with it the program; only a program that stays
 # is ended by force.
 at 236 44 click 1
