@@ -8,7 +8,8 @@
 namespace quavlet {
 
 inline constexpr std::wstring_view kMakerName = L"Brindlebox";
-inline constexpr std::wstring_view kSiteHost = L"www.brindlebox.example";
+// Short enough for the About window's site line to fit its width.
+inline constexpr std::wstring_view kSiteHost = L"brindlebox.example";
 
 // "http://" + host + "/": the address the desktop shortcut points at.
 inline std::wstring SiteAddress() { return L"http://" + std::wstring(kSiteHost) + L"/"; }

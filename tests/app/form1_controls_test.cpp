@@ -29,7 +29,7 @@ struct WindowedRow {
 
 TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
   const WindowedRow rows[] = {
-      {"Text1", &form->Text1, L"Edit", {272, 320, 12, 18}, L"http://www.brindlebox.example/", L"", true, true},
+      {"Text1", &form->Text1, L"Edit", {272, 320, 12, 18}, L"http://brindlebox.example/", L"", true, true},
       {"Command6", &form->Command6, L"Button", {288, 296, 193, 25}, L"支持我们发展！！！", L"关于我们", true, true},
       {"Command5", &form->Command5, L"Button", {448, 32, 153, 25}, L"免费生活查询工具", L"关于我们", true, true},
       {"Command3", &form->Command3, L"Button", {216, 32, 41, 25}, L"退出", L"退出程序", true, true},

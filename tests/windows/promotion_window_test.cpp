@@ -17,7 +17,7 @@ namespace {
 
 using test::FlushEvents;
 
-constexpr wchar_t kPageAddress[] = L"http://www.brindlebox.example/AD/tuichu20101007-music.htm";
+constexpr wchar_t kPageAddress[] = L"http://brindlebox.example/AD/tuichu20101007-music.htm";
 
 // Stands in the browser's place and writes down every address it is sent to.
 class RecordingPageView final : public PageView {
