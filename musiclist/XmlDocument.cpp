@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <future>
+#include <new>
 #include <system_error>
 
 #include "musiclist/HttpFetch.h"
@@ -147,15 +148,21 @@ void XmlDocument::Empty() {
 }
 
 std::future<std::shared_ptr<XmlTree>> XmlDocument::StartIndexing(std::wstring text) {
-  const auto index = [](std::wstring document) {
-    return std::make_shared<XmlTree>(std::move(document));
+  const auto index = [](std::wstring document) -> std::shared_ptr<XmlTree> {
+    try {
+      return std::make_shared<XmlTree>(std::move(document));
+    } catch (const std::bad_alloc&) {
+      return nullptr;  // the parser's own nodes answer instead
+    }
   };
+  // Held apart from the task, so the text is still here if no thread can be had.
+  const auto document = std::make_shared<std::wstring>(std::move(text));
   try {
-    return std::async(std::launch::async, index, std::move(text));
+    return std::async(std::launch::async,
+                      [document, index] { return index(std::move(*document)); });
   } catch (const std::system_error&) {
-    // No thread to be had: index here instead.
     std::promise<std::shared_ptr<XmlTree>> done;
-    done.set_value(index(std::move(text)));
+    done.set_value(index(std::move(*document)));
     return done.get_future();
   }
 }
