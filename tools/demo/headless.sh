@@ -9,12 +9,18 @@ mkdir -p "$shots"
 "$WINE" "$program" >/dev/null 2>&1 &
 program_pid=$!
 
-window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --name '^Quavlet$' 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
+# Prints the X window whose title matches, once it appears within the given tenths of a second.
+wait_for_window() {
+  local title=$1 tenths=$2 found=""
+  for _ in $(seq "$tenths"); do
+    found=$(xdotool search --name "$title" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  echo "$found"
+}
+
+window=$(wait_for_window '^Quavlet$' 300)
 if [ -z "$window" ]; then
   echo "The main window did not appear." >&2
   kill "$program_pid" 2>/dev/null
@@ -65,13 +71,7 @@ window_shot playing
 
 # When the song has played to its end the player is ready again: the poll opens the overlay
 # Form3, which closes itself 1.5 s later.
-overlay=""
-for _ in $(seq 100); do
-  overlay=$(xdotool search --name '^Form3$' 2>/dev/null | head -1)
-  [ -n "$overlay" ] && break
-  sleep 0.1
-done
-if [ -n "$overlay" ]; then
+if [ -n "$(wait_for_window '^Form3$' 100)" ]; then
   sleep 0.3
   shot overlay
 else
