@@ -7,6 +7,7 @@
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 #include "tools/skin-gallery/GalleryWindow.h"
+#include "tools/skin-gallery/SongColumns.h"
 #include "tools/skin-gallery/PinnedLook.h"
 
 namespace quavlet::tools {
@@ -111,18 +112,7 @@ void AddSongList(GalleryWindow& gallery, int top) {
   gallery.AddLabel(L"列表视图：列标题“歌曲”悬停、“歌手”按下；客户区边框换成蓝色细框", kLeft, top);
   HWND list = gallery.AddControl(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL, WS_EX_CLIENTEDGE,
                                  RECT{kLeft, top + 20, kLeft + 520, top + 170});
-  const struct {
-    const wchar_t* title;
-    int width;
-  } columns[] = {{L"编号", 50}, {L"歌曲", 150}, {L"歌手", 100}, {L"地址", 190}};
-  int column = 0;
-  for (const auto& heading : columns) {
-    LVCOLUMNW format{};
-    format.mask = LVCF_TEXT | LVCF_WIDTH;
-    format.pszText = const_cast<wchar_t*>(heading.title);
-    format.cx = heading.width;
-    SendMessageW(list, LVM_INSERTCOLUMNW, column++, reinterpret_cast<LPARAM>(&format));
-  }
+  AddSongColumns(list, 190);
   const wchar_t* rows[][4] = {{L"1", L"月亮代表我的心", L"邓丽君", L"http://127.0.0.1/1.mp3"},
                               {L"2", L"甜蜜蜜", L"邓丽君", L"http://127.0.0.1/2.mp3"},
                               {L"3", L"小城故事", L"邓丽君", L"http://127.0.0.1/3.mp3"}};

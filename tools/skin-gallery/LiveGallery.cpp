@@ -7,6 +7,7 @@
 #include "skin/MSkinButton.h"
 #include "tools/skin-gallery/FadeRecorder.h"
 #include "tools/skin-gallery/GalleryWindow.h"
+#include "tools/skin-gallery/SongColumns.h"
 
 namespace quavlet::tools {
 
@@ -120,18 +121,7 @@ void AddCombosAndText(LiveForm& form) {
 
 void AddSongList(LiveForm& form) {
   HWND list = form.Add(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL, RECT{16, 122, 544, 252}, WS_EX_CLIENTEDGE);
-  const struct {
-    const wchar_t* title;
-    int width;
-  } columns[] = {{L"编号", 50}, {L"歌曲", 150}, {L"歌手", 100}, {L"地址", 200}};
-  int column = 0;
-  for (const auto& heading : columns) {
-    LVCOLUMNW format{};
-    format.mask = LVCF_TEXT | LVCF_WIDTH;
-    format.pszText = const_cast<wchar_t*>(heading.title);
-    format.cx = heading.width;
-    SendMessageW(list, LVM_INSERTCOLUMNW, column++, reinterpret_cast<LPARAM>(&format));
-  }
+  AddSongColumns(list, 200);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.pszText = const_cast<wchar_t*>(L"1");
