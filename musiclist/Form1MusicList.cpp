@@ -128,8 +128,8 @@ void Form1::ListView1_Click() {
 }
 
 void Form1::GuRL_DblClick() {
-  runtime::clipboard::Clear();
-  if (!runtime::clipboard::SetText(GuRL.Caption())) {
+  runtime::clipboard::Clear(hWnd());
+  if (!runtime::clipboard::SetText(hWnd(), GuRL.Caption())) {
     // Another program holds the clipboard: saying the copy worked would be wrong.
     MsgBox(L"复制失败，请稍后再试！", MB_OK | MB_ICONSTOP, L"复制");
     return;

@@ -8,12 +8,13 @@ namespace quavlet::runtime::clipboard {
 namespace {
 
 // Open for the scope. Another program may hold the clipboard for a moment, so it is tried a
-// few times before giving up.
+// few times before giving up. The owner becomes the clipboard's owner at EmptyClipboard:
+// Windows refuses SetClipboardData to a clipboard emptied with no owner.
 class OpenClipboardScope {
  public:
-  OpenClipboardScope() {
+  explicit OpenClipboardScope(HWND owner) {
     for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-      open_ = OpenClipboard(nullptr) != FALSE;
+      open_ = OpenClipboard(owner) != FALSE;
       if (!open_) Sleep(10);
     }
   }
@@ -50,13 +51,13 @@ class GlobalMemory {
 
 }  // namespace
 
-bool Clear() {
-  OpenClipboardScope open;
+bool Clear(HWND owner) {
+  OpenClipboardScope open(owner);
   return open && EmptyClipboard();
 }
 
-bool SetText(std::wstring_view text) {
-  OpenClipboardScope open;
+bool SetText(HWND owner, std::wstring_view text) {
+  OpenClipboardScope open(owner);
   if (!open || !EmptyClipboard()) return false;
   GlobalMemory memory((text.size() + 1) * sizeof(wchar_t));
   if (!memory.get()) return false;
@@ -71,7 +72,7 @@ bool SetText(std::wstring_view text) {
 }
 
 std::wstring GetText() {
-  OpenClipboardScope open;
+  OpenClipboardScope open(nullptr);
   if (!open) return {};
   const HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};

@@ -2,15 +2,18 @@
 
 // The clipboard as text.
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
 namespace quavlet::runtime::clipboard {
 
-// Empties the clipboard; false when it could not be opened.
-bool Clear();
-// Puts the text on the clipboard as Unicode text, replacing what was there.
-bool SetText(std::wstring_view text);
+// Empties the clipboard and makes the window its owner; false when it could not be opened.
+bool Clear(HWND owner);
+// Puts the text on the clipboard as Unicode text, replacing what was there; the window becomes
+// the clipboard's owner (Windows takes no data for a clipboard without one).
+bool SetText(HWND owner, std::wstring_view text);
 // The clipboard's Unicode text, empty when it holds none.
 std::wstring GetText();
 
