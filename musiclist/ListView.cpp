@@ -1,6 +1,7 @@
 #include "musiclist/ListView.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -16,6 +17,9 @@ constexpr UINT_PTR kUpdateSubclassId = 2;
 constexpr UINT kUpdateMessage = WM_APP + 0x51;
 
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+
+// LVFI_SUBSTRING of newer headers: despite its name, a search by the text's start too.
+constexpr UINT kFindSubstring = 0x0004;
 
 }  // namespace
 
@@ -87,12 +91,52 @@ void ListView::OnCreated() {
 }
 
 LRESULT ListView::OnNotify(const NMHDR& header) {
-  if (header.code == LVN_GETDISPINFOW) {
-    // The notification's structure is the sender's to fill in.
-    FillDisplayInfo(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
-    return 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+      // The notification's structure is the sender's to fill in.
+      FillDisplayInfo(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
+      return 0;
+    case LVN_ODFINDITEMW:
+      return FindRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
+    default:
+      return ListViewWindow::OnNotify(header);
   }
-  return ListViewWindow::OnNotify(header);
+}
+
+int ListView::FindRow(const NMLVFINDITEMW& find) const {
+  const LVFINDINFOW& wanted = find.lvfi;
+  const int count = static_cast<int>(rows_.size());
+  if (!(wanted.flags & LVFI_STRING) || !wanted.psz || count == 0) return -1;
+  const std::wstring_view text(wanted.psz);
+  const bool prefix = (wanted.flags & (LVFI_PARTIAL | kFindSubstring)) != 0;
+  const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
+  // From the start to the end, then, when asked to wrap, from the first row up to the start.
+  const int last = (wanted.flags & LVFI_WRAP) ? start + count : count;
+  for (int position = start; position < last; ++position) {
+    const int row = position % count;
+    std::wstring_view cell = CellText(row + 1, 0);
+    if (prefix) cell = cell.substr(0, std::min(cell.size(), text.size()));
+    if (cell.size() == text.size() &&
+        CompareStringOrdinal(cell.data(), static_cast<int>(cell.size()), text.data(),
+                             static_cast<int>(text.size()), TRUE) == CSTR_EQUAL) {
+      return row;
+    }
+  }
+  return -1;
+}
+
+bool ListView::TakePressBesideRows(UINT message, LPARAM where) {
+  // An empty view lets the control report the click with nothing selected.
+  if (rows_.empty()) return false;
+  LVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (SendMessageW(hWnd(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) return false;
+  // The control itself would clear the selection here; the press is taken instead, so the
+  // selected row stays and the click is its.
+  ::SetFocus(hWnd());
+  if (!SelectedItem()) return true;
+  runtime::Raise(message == WM_LBUTTONDBLCLK ? DblClick : Click);
+  return true;
 }
 
 void ListView::FillDisplayInfo(NMLVDISPINFOW& info) const {
@@ -253,6 +297,10 @@ LRESULT CALLBACK ListView::Subclass(HWND window, UINT message, WPARAM wParam, LP
     case kUpdateMessage:
       reinterpret_cast<ListView*>(self)->Update();
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (reinterpret_cast<ListView*>(self)->TakePressBesideRows(message, lParam)) return 0;
+      return DefSubclassProc(window, message, wParam, lParam);
     default:
       return DefSubclassProc(window, message, wParam, lParam);
   }

@@ -7,7 +7,12 @@
 // empty row.
 //
 // The window is a virtual list view: the rows live here and the window asks for the texts of
-// the rows it shows, so tens of thousands of rows cost no more than the ones on screen.
+// the rows it shows, so tens of thousands of rows cost no more than the ones on screen. It
+// answers the window's searches (typing a row's number selects it) from the rows' first column.
+//
+// A click beside the rows of a view that has rows keeps the selected row selected and is
+// reported as a click on it, as the list views of forms do; only an empty view reports a click
+// with nothing selected.
 
 #include <windows.h>
 
@@ -140,6 +145,11 @@ class ListView : public runtime::ListViewWindow {
   // Whether the window's column index already shows this text, width and alignment.
   bool WindowColumnIs(int index, const LVCOLUMNW& wanted) const;
   void FillDisplayInfo(NMLVDISPINFOW& info) const;
+  // Type-ahead and LVM_FINDITEM: the row (from 0) whose first column matches, or -1.
+  int FindRow(const NMLVFINDITEMW& find) const;
+  // A press of the left button beside the rows of a view that has rows keeps the selected row
+  // and reports the click (or double-click) for it; true when the press was taken so.
+  bool TakePressBesideRows(UINT message, LPARAM where);
   static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR self);
 

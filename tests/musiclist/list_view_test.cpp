@@ -136,6 +136,57 @@ TEST_F(ListViewTest, WidthIsInTwipsAndViewModesChangeTheWindowAtOnce) {
   EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
 }
 
+// The row the list view finds for a search, asked as the control asks its owner.
+int FoundRow(ListView& view, const wchar_t* text, UINT flags, int start) {
+  NMLVFINDITEMW find{};
+  find.hdr.hwndFrom = view.hWnd();
+  find.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(view.hWnd()));
+  find.hdr.code = LVN_ODFINDITEMW;
+  find.iStart = start;
+  find.lvfi.flags = flags;
+  find.lvfi.psz = text;
+  return static_cast<int>(SendMessageW(GetParent(view.hWnd()), WM_NOTIFY, find.hdr.idFrom,
+                                       reinterpret_cast<LPARAM>(&find)));
+}
+
+int SelectedRow(const ListView& view) { return view.SelectedItem() ? view.SelectedItem()->Index() : 0; }
+
+TEST_F(ListViewTest, TypingARowsNumberSelectsItAndSearchesMatchTheFirstColumnsStart) {
+  ListView& view = form.ListView1;
+  view.ColumnHeaders().Add(L"编号", 438.75);
+  for (int row = 1; row <= 20; ++row) view.ListItems().Add(std::to_wstring(row));
+  FlushEvents();
+  SetFocus(view.hWnd());
+  const auto type = [&view](std::wstring_view keys) {
+    for (wchar_t key : keys) SendMessageW(view.hWnd(), WM_CHAR, key, 1);
+    FlushEvents();
+  };
+  ListView_SetItemState(view.hWnd(), 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  type(L"3");
+  EXPECT_EQ(SelectedRow(view), 3);
+  PumpFor(1500);  // longer than the control's type-ahead pause: the next key starts afresh
+  type(L"12");  // quickly: one search for "12", not "1" then "2"
+  EXPECT_EQ(SelectedRow(view), 12);
+  PumpFor(1500);
+  type(L"7x");  // "7", then "7x" matches nothing: the row found stays selected
+  EXPECT_EQ(SelectedRow(view), 7);
+
+  // The search itself: from the start row on, wrapping round when asked, ignoring case; the
+  // whole text without LVFI_PARTIAL.
+  view.ListItems().Clear();
+  for (const wchar_t* text : {L"alpha", L"Beta", L"gamma", L"beta 2"}) view.ListItems().Add(text);
+  FlushEvents();
+  const UINT prefix = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+  EXPECT_EQ(FoundRow(view, L"BE", prefix, 0), 1);
+  EXPECT_EQ(FoundRow(view, L"be", prefix, 2), 3);
+  EXPECT_EQ(FoundRow(view, L"al", prefix, 1), 0);
+  EXPECT_EQ(FoundRow(view, L"al", LVFI_STRING | LVFI_PARTIAL, 1), -1);
+  EXPECT_EQ(FoundRow(view, L"BETA", LVFI_STRING | LVFI_WRAP, 2), 1);
+  EXPECT_EQ(FoundRow(view, L"bet", LVFI_STRING | LVFI_WRAP, 0), -1);
+  EXPECT_EQ(FoundRow(view, L"delta", prefix, 0), -1);
+  EXPECT_EQ(FoundRow(view, L"gamma", prefix, 99), 2);  // a start beyond the rows is the first
+}
+
 // A press and release of the left button at a row, through the system's input.
 void ClickWithPointer(HWND view, int row) {
   RECT box{};

@@ -53,6 +53,23 @@ TEST_F(SongViewTest, AClickOnAnEmptyViewReportsAndDisablesUntilTheNextQuery) {
   EXPECT_TRUE(form.Command2.Enabled());
 }
 
+TEST_F(SongViewTest, AClickBesideTheRowsKeepsTheSelectedRowAndShowsItAgain) {
+  Query(L"12345");
+  ClickRow(-1);  // no row selected yet: nothing happens
+  EXPECT_TRUE(TakeBoxes().empty());
+  EXPECT_EQ(form.gqm.Caption(), L"");
+  ClickRow(2);
+  form.gqm.SetCaption(L"");
+  ClickRow(-1);
+  EXPECT_TRUE(TakeBoxes().empty());
+  ASSERT_TRUE(form.ListView1.SelectedItem());
+  EXPECT_EQ(form.ListView1.SelectedItem()->Index(), 3);
+  EXPECT_EQ(form.gqm.Caption(), L"夜曲 二号");
+  EXPECT_EQ(form.GuRL.Caption(), L"http://" + ServiceHost() + L"/songs/night_song-2.wav");
+  EXPECT_TRUE(form.ListView1.Enabled());
+  EXPECT_TRUE(form.Command2.Enabled());
+}
+
 TEST_F(SongViewTest, ADoubleClickOnTheAddressCopiesIt) {
   Query(L"12345");
   ClickRow(2);
@@ -63,10 +80,11 @@ TEST_F(SongViewTest, ADoubleClickOnTheAddressCopiesIt) {
   EXPECT_EQ(shown[0].title, L"复制");
   EXPECT_EQ(shown[0].icon, MessageBoxIcon::Information);
   EXPECT_EQ(runtime::clipboard::GetText(), L"http://" + ServiceHost() + L"/songs/night_song-2.wav");
+  EXPECT_EQ(GetClipboardOwner(), form.hWnd());
 }
 
 TEST_F(SongViewTest, CopyingBeforeAnyClickPutsAnEmptyText) {
-  runtime::clipboard::SetText(L"something else");
+  runtime::clipboard::SetText(form.hWnd(), L"something else");
   DoubleClickAddressLabel(form);
   const auto shown = TakeBoxes();
   ASSERT_EQ(shown.size(), 1u);
