@@ -33,6 +33,21 @@ void SetRoundedRegion(HWND window, const WindowBox& box) {
 
 }  // namespace
 
+int32_t PushDialogCodeOf(LONG_PTR style) {
+  switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+      return DLGC_UNDEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON:
+      return DLGC_DEFPUSHBUTTON;
+    default:
+      return 0;
+  }
+}
+
+LONG_PTR PushStyleOf(int32_t dialogCode) {
+  return (dialogCode & DLGC_DEFPUSHBUTTON) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
 void PrepareCommandButton(HWND window) {
   const SkinProperties properties(window);
   const WindowBox box = GetWindowBox(window);
@@ -49,7 +64,12 @@ void PrepareCommandButton(HWND window) {
   }
 
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  if ((style & kNotPushButtonBits) == 0) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+  if ((style & kNotPushButtonBits) == 0) {
+    // An owner-drawn button no longer tells the dialog manager it is a push button, and the
+    // manager would then leave the default on another button when this one takes the focus.
+    if (const int32_t code = PushDialogCodeOf(style)) properties.Set(kDlgCodeProperty, code);
+    SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+  }
 
   properties.Set(kOldStyleProperty, static_cast<int32_t>(style));
   properties.Set(kMouseFlagProperty, 0);
@@ -72,12 +92,17 @@ void UndoCommandButton(HWND window) {
 
   // The button style goes back to what it was; whether the button is enabled or visible now is
   // the program's business, not the skin's.
-  const LONG_PTR oldStyle = properties.Get(kOldStyleProperty);
+  // A push button comes back as the default or plain push button the dialog manager last made
+  // it.
+  LONG_PTR buttonStyle = properties.Get(kOldStyleProperty) & kButtonStyleBits;
+  if (const int32_t code = properties.Get(kDlgCodeProperty)) {
+    buttonStyle = (buttonStyle & ~BS_TYPEMASK) | PushStyleOf(code);
+  }
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  SetWindowLongPtrW(window, GWL_STYLE, (style & ~kButtonStyleBits) | (oldStyle & kButtonStyleBits));
+  SetWindowLongPtrW(window, GWL_STYLE, (style & ~kButtonStyleBits) | buttonStyle);
 
-  for (const wchar_t* name :
-       {kOldStyleProperty, kMouseFlagProperty, kTimerIdProperty, kOldStateProperty, kAlphaLevelProperty}) {
+  for (const wchar_t* name : {kOldStyleProperty, kMouseFlagProperty, kTimerIdProperty, kOldStateProperty,
+                              kAlphaLevelProperty, kDlgCodeProperty}) {
     properties.Remove(name);
   }
   SetWindowRgn(window, nullptr, TRUE);

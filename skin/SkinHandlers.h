@@ -2,8 +2,9 @@
 
 // The engine's reactions to the messages of a skinned window. SkinWindowProc runs each one
 // either after the window's own procedure has had the message (most of them) or before it; the
-// message's result is always the one the window's own procedure gives. Each reaction classifies
-// the window afresh and does nothing for the kinds it does not name.
+// message's result is the one the window's own procedure gives (but for the push button answers
+// below). Each reaction classifies the window afresh and does nothing for the kinds it does not
+// name.
 
 #include <windows.h>
 
@@ -37,6 +38,13 @@ void HandleEnable(HWND window, WPARAM wParam, LPARAM lParam);
 
 // One 15 ms step of a command button's fade.
 void HandleTimer(HWND window, WPARAM wParam, LPARAM lParam);
+
+// A push button the engine made owner-drawn still answers the dialog manager as the push button
+// it stands for: WM_GETDLGCODE gives its default or non-default push code, and BM_SETSTYLE's
+// move of the default is remembered while the button stays owner-drawn. They call the window's
+// own procedure themselves and return its (corrected) result.
+LRESULT HandleGetDlgCode(WNDPROC replaced, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT HandleSetStyle(WNDPROC replaced, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Asks for one WM_MOUSELEAVE when the pointer leaves the window.
 void TrackMouseLeave(HWND window);

@@ -20,6 +20,9 @@ inline constexpr wchar_t kOldStateProperty[] = L"OLDSTATE";
 inline constexpr wchar_t kAlphaLevelProperty[] = L"ALPHALEVEL";
 inline constexpr wchar_t kHdIndexProperty[] = L"HDINDEX";
 inline constexpr wchar_t kHmIndexProperty[] = L"HMINDEX";
+// Of a push button turned owner-drawn: the dialog code of the push button it stands for,
+// DLGC_DEFPUSHBUTTON or DLGC_UNDEFPUSHBUTTON, as the dialog manager last made it.
+inline constexpr wchar_t kDlgCodeProperty[] = L"DLGCODE";
 
 // "0HDC" .. "3HDC" and "0BMP" .. "3BMP": the state's decimal digit, then the suffix.
 std::wstring FaceDcPropertyName(int state);

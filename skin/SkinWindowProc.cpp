@@ -8,16 +8,17 @@ namespace quavlet::skin {
 namespace {
 
 // When the window's own procedure (the one the engine replaced) gets the message: before the
-// engine reacts, after it, or as the painter decides (a painter may keep a paint to itself).
-enum class OwnProcedure { First, Last, AsPainterDecides };
+// engine reacts, after it, or as the handler decides (a painter may keep a paint to itself; a
+// converted push button's answers are corrected).
+enum class OwnProcedure { First, Last, AsHandlerDecides };
 
-using Painter = LRESULT (*)(WNDPROC replaced, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+using Handler = LRESULT (*)(WNDPROC replaced, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 struct Route {
   UINT message;
   OwnProcedure ownProcedure;
   Reaction reaction;
-  Painter painter;
+  Handler handler;
 };
 
 // Every message the engine takes part in. Any other goes to the window's own procedure alone.
@@ -30,9 +31,9 @@ constexpr Route kRoutes[] = {
     {WM_SETFOCUS,            OwnProcedure::First,            HandleSetFocus,     nullptr},
     {WM_KILLFOCUS,           OwnProcedure::First,            HandleKillFocus,    nullptr},
     {WM_ENABLE,              OwnProcedure::First,            HandleEnable,       nullptr},
-    {WM_PAINT,               OwnProcedure::AsPainterDecides, nullptr,            HandlePaint},
+    {WM_PAINT,               OwnProcedure::AsHandlerDecides, nullptr,            HandlePaint},
     {WM_WINDOWPOSCHANGING,   OwnProcedure::First,            HandlePosChanging,  nullptr},
-    {WM_NCPAINT,             OwnProcedure::AsPainterDecides, nullptr,            HandleNcPaint},
+    {WM_NCPAINT,             OwnProcedure::AsHandlerDecides, nullptr,            HandleNcPaint},
     {WM_KEYDOWN,             OwnProcedure::First,            HandleKeyDown,      nullptr},
     {WM_KEYUP,               OwnProcedure::First,            HandleKeyUp,        nullptr},
     {WM_TIMER,               OwnProcedure::Last,             HandleTimer,        nullptr},
@@ -43,6 +44,8 @@ constexpr Route kRoutes[] = {
     {WM_LBUTTONUP,           OwnProcedure::First,            HandleButtonUp,     nullptr},
     {WM_LBUTTONDBLCLK,       OwnProcedure::First,            HandleDoubleClick,  nullptr},
     {WM_MOUSELEAVE,          OwnProcedure::First,            HandleMouseLeave,   nullptr},
+    {WM_GETDLGCODE,          OwnProcedure::AsHandlerDecides, nullptr,            HandleGetDlgCode},
+    {BM_SETSTYLE,            OwnProcedure::AsHandlerDecides, nullptr,            HandleSetStyle},
 };
 
 const Route* FindRoute(UINT message) {
@@ -64,8 +67,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   const Route* route = FindRoute(message);
   if (!route) return CallWindowProcW(replaced, window, message, wParam, lParam);
   switch (route->ownProcedure) {
-    case OwnProcedure::AsPainterDecides:
-      return route->painter(replaced, window, message, wParam, lParam);
+    case OwnProcedure::AsHandlerDecides:
+      return route->handler(replaced, window, message, wParam, lParam);
     case OwnProcedure::Last:
       // At WM_DESTROY the window has been given back by now; it still goes to the procedure
       // read above.

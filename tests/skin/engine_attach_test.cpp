@@ -199,6 +199,42 @@ TEST_F(AttachTest, DetachKeepsWhatTheProgramChangedWhileSkinned) {
   EXPECT_EQ(GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
+TEST_F(AttachTest, OwnerDrawnPushButtonsStillAnswerTheDialogManagerAsPushButtons) {
+  // Windows' dialog manager moves the default to a push button that takes the focus only when
+  // it answers as one; an owner-drawn button answers DLGC_BUTTON alone.
+  TestWindow form = CreateForm();
+  HWND ok = CreateControl(form.get(), L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 10, 80, 25, L"OK");
+  HWND cancel = CreateControl(form.get(), L"Button", BS_PUSHBUTTON | WS_TABSTOP, 100, 10, 80, 25, L"Cancel");
+  const auto dialogCode = [](HWND button) { return SendMessageW(button, WM_GETDLGCODE, 0, 0); };
+  const auto buttonType = [](HWND button) { return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK; };
+
+  AttachSkin(form.get());
+  ASSERT_EQ(buttonType(ok), BS_OWNERDRAW);
+  ASSERT_EQ(buttonType(cancel), BS_OWNERDRAW);
+  EXPECT_EQ(dialogCode(ok), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+  EXPECT_EQ(dialogCode(cancel), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
+
+  // The default moves as the dialog manager moves it, and both stay owner-drawn.
+  SendMessageW(ok, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  SendMessageW(cancel, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  EXPECT_EQ(buttonType(ok), BS_OWNERDRAW);
+  EXPECT_EQ(buttonType(cancel), BS_OWNERDRAW);
+  EXPECT_EQ(dialogCode(ok), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
+  EXPECT_EQ(dialogCode(cancel), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+  // Another kind of style is the program's own: it passes unchanged.
+  SendMessageW(ok, BM_SETSTYLE, BS_AUTOCHECKBOX, TRUE);
+  EXPECT_EQ(buttonType(ok), BS_AUTOCHECKBOX);
+  SendMessageW(ok, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+
+  // Given back, each is the push button the dialog manager last made it.
+  DetachSkin(form.get());
+  EXPECT_EQ(buttonType(ok), BS_PUSHBUTTON);
+  EXPECT_EQ(buttonType(cancel), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(dialogCode(cancel), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+  EXPECT_FALSE(HasAnyEngineProperty(ok));
+  EXPECT_FALSE(HasAnyEngineProperty(cancel));
+}
+
 TEST_F(AttachTest, DetachingAWindowThatWasNeverSkinnedChangesNothing) {
   TestWindow form = CreateForm();
   TestWindow other = CreateForm(450, 100);

@@ -69,7 +69,8 @@ BOOL CALLBACK NoteEngineProperty(HWND, LPWSTR name, HANDLE, ULONG_PTR found) {
   static const wchar_t* const kEngineNames[] = {L"PROCADDR", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID",
                                                 L"OLDSTATE", L"ALPHALEVEL", L"HDINDEX",   L"HMINDEX",
                                                 L"0HDC",     L"1HDC",     L"2HDC",      L"3HDC",
-                                                L"0BMP",     L"1BMP",     L"2BMP",      L"3BMP"};
+                                                L"0BMP",     L"1BMP",     L"2BMP",      L"3BMP",
+                                                L"DLGCODE"};
   for (const wchar_t* engineName : kEngineNames) {
     if (lstrcmpiW(name, engineName) == 0) *reinterpret_cast<bool*>(found) = true;
   }
