@@ -159,7 +159,21 @@ void Form1::BindEvents() {
   // Command4 ("关于") has no behaviour: its click is not bound.
 }
 
+void Form1::StackWindowedControls() {
+  // Created in tab order, the windows would stack in it too, and the song list would cover the
+  // top row of Command6 below it. Front to back as designed; the tab order is the form's own.
+  runtime::WindowedControl* const frontToBack[] = {&Text1, &Command6, &Command5, &Combo1, &Command3,
+                                                    &Command2, &Command1, &QQ, &Command4, &ListView1,
+                                                    &List3, &List2, &List1, &WP1};
+  HWND above = HWND_TOP;
+  for (runtime::WindowedControl* control : frontToBack) {
+    SetWindowPos(control->hWnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = control->hWnd();
+  }
+}
+
 void Form1::Form_Load() {
+  StackWindowedControls();
   // The skin takes the window over before it becomes layered.
   skin::AttachSkin(hWnd());
   runtime::MakeColorKeyed(*this);

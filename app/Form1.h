@@ -123,6 +123,7 @@ class Form1 : public runtime::Form {
   void LayOutWindowedControls();
   void LayOutWindowlessControls();
   void BindEvents();
+  void StackWindowedControls();
 };
 
 }  // namespace quavlet

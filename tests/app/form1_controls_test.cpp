@@ -1,5 +1,5 @@
 // The main window's controls as built: each one's kind, place, text, tooltip, colours, font and
-// initial state, the stacking of the windowless ones and the tab order of the windowed ones.
+// initial state, their stacking and the tab order of the windowed ones.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -88,13 +88,27 @@ TEST_F(MainWindow, TheNumberBoxAndTheSongListHaveTheirColoursAndFont) {
   EXPECT_DOUBLE_EQ(form->ListView1.Width(), 8775);
 }
 
-TEST_F(MainWindow, WindowlessControlsStackFrontToBackAsDesigned) {
+TEST_F(MainWindow, ControlsStackFrontToBackAsDesigned) {
   const std::vector<runtime::WindowlessControl*> expected = {
       &form->Label10, &form->Label9, &form->Image5, &form->Image4, &form->Label3, &form->Image3,
       &form->Label7,  &form->GuRL,   &form->Label8, &form->Image2, &form->Label6, &form->Label5,
       &form->CL,      &form->MI,     &form->gqm,    &form->Label1, &form->gq,     &form->Label2,
       &form->Label4,  &form->Image1};
   EXPECT_EQ(form->WindowlessControls(), expected);
+
+  // The windows stack as designed, whatever order they were created (and tab) in.
+  const std::vector<HWND> windowsFrontToBack = {
+      form->Text1.hWnd(),    form->Command6.hWnd(), form->Command5.hWnd(), form->Combo1.hWnd(),
+      form->Command3.hWnd(), form->Command2.hWnd(), form->Command1.hWnd(), form->QQ.hWnd(),
+      form->Command4.hWnd(), form->ListView1.hWnd(), form->List3.hWnd(),   form->List2.hWnd(),
+      form->List1.hWnd(),    form->WP1.hWnd()};
+  std::vector<HWND> stacked;
+  for (HWND child = GetWindow(form->hWnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    stacked.push_back(child);
+  }
+  EXPECT_EQ(stacked, windowsFrontToBack);
+  // Command6's top row lies over the song list's last one.
+  EXPECT_EQ(ChildWindowFromPointEx(form->hWnd(), POINT{384, 296}, CWP_SKIPINVISIBLE), form->Command6.hWnd());
 }
 
 struct WindowlessRow {

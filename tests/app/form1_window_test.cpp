@@ -1,8 +1,11 @@
 // The main window as built: a borderless, colour-keyed ThunderRT6FormDC window of 600 × 325
-// pixels without a taskbar button, whose face is drawn by its pictures back to front.
+// pixels without a taskbar button, whose face is drawn by its pictures back to front, and the
+// skin engine on it from load to unload.
 
 #include <gtest/gtest.h>
 
+#include "skin/SkinEngine.h"
+#include "skin/SkinProperties.h"
 #include "tests/app/form1_fixture.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/window_queries.h"
@@ -114,7 +117,23 @@ TEST_F(MainWindow, Command4DoesNothing) {
   EXPECT_EQ(form->Label8.Caption(), L"");
 }
 
-TEST_F(MainWindow, UnloadingClosesTheWindowAndItsControls) {
+TEST_F(MainWindow, UnloadingGivesTheSkinBackThenClosesTheWindowAndItsControls) {
+  // Loaded, the form and each of its controls run through the skin engine.
+  const auto skinned = [](HWND window) { return skin::SkinProperties(window).ProcAddr() != nullptr; };
+  EXPECT_TRUE(skinned(form->hWnd()));
+  for (const runtime::WindowedControl* control : form->WindowedControls()) {
+    EXPECT_TRUE(skinned(control->hWnd())) << ClassOf(control->hWnd());
+  }
+  // Form_Unload itself gives everything back and the engine stops, before any window goes.
+  int cancel = 0;
+  form->Form_Unload(cancel);
+  EXPECT_FALSE(skinned(form->hWnd()));
+  for (const runtime::WindowedControl* control : form->WindowedControls()) {
+    EXPECT_FALSE(skinned(control->hWnd())) << ClassOf(control->hWnd());
+  }
+  EXPECT_EQ(skin::Engine().SkinnedWindowCount, 0);
+  EXPECT_FALSE(skin::Engine().EngineStarted);
+
   const HWND listView = form->ListView1.hWnd();
   form->Unload();
   EXPECT_FALSE(form->IsLoaded());
