@@ -2,6 +2,7 @@
 
 #include "app/Site.h"
 #include "assets/resource_ids.h"
+#include "runtime/Colors.h"
 
 namespace quavlet {
 
@@ -11,6 +12,9 @@ runtime::FormDesign PromotionWindowDesign() {
   return {.caption = L"Brindlebox 免费生活查询工具 —— 天气、快递、火车时刻，一查就有！",
           .clientWidth = 12105,
           .clientHeight = 7830,
+          // The browser leaves the last client row uncovered: it shows the system's colour, not
+          // the main window's cream.
+          .backColor = runtime::kButtonFaceColor,
           .border = runtime::BorderStyle::FixedSingle,
           .showInTaskbar = true,
           .icon = IDI_QUAVLET};

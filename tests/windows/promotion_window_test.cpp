@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "runtime/Application.h"
+#include "runtime/GdiHandles.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/window_queries.h"
 #include "windows/Form4.h"
@@ -97,6 +98,12 @@ TEST_F(PromotionWindowTest, IsAFixedFramedWindowWithACloseBoxATaskbarButtonAndAn
 
   // The browser fills the client area, a pixel wider and a pixel shorter as designed.
   EXPECT_EQ(test::ChildBox(window.WebBrowser1.hWnd()), (PixelBox{0, 0, 809, 521}));
+  // The row it leaves shows the system's colour, not the main window's cream.
+  SetForegroundWindow(handle);
+  RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  FlushEvents();
+  const gdi::WindowDc dc(handle);
+  EXPECT_EQ(GetPixel(dc.get(), 400, 521), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(PromotionWindowTest, NavigatesToThePageOnEveryActivation) {
