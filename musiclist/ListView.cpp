@@ -106,9 +106,11 @@ LRESULT ListView::OnNotify(const NMHDR& header) {
 int ListView::FindRow(const NMLVFINDITEMW& find) const {
   const LVFINDINFOW& wanted = find.lvfi;
   const int count = static_cast<int>(rows_.size());
-  if (!(wanted.flags & LVFI_STRING) || !wanted.psz || count == 0) return -1;
-  const std::wstring_view text(wanted.psz);
+  // A search by the text's start implies a search by text (the control's type-ahead asks for
+  // LVFI_PARTIAL alone); searches by item data or position find nothing here.
   const bool prefix = (wanted.flags & (LVFI_PARTIAL | kFindSubstring)) != 0;
+  if (!(prefix || (wanted.flags & LVFI_STRING)) || !wanted.psz || count == 0) return -1;
+  const std::wstring_view text(wanted.psz);
   const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
   // From the start to the end, then, when asked to wrap, from the first row up to the start.
   const int last = (wanted.flags & LVFI_WRAP) ? start + count : count;

@@ -185,6 +185,8 @@ TEST_F(ListViewTest, TypingARowsNumberSelectsItAndSearchesMatchTheFirstColumnsSt
   EXPECT_EQ(FoundRow(view, L"bet", LVFI_STRING | LVFI_WRAP, 0), -1);
   EXPECT_EQ(FoundRow(view, L"delta", prefix, 0), -1);
   EXPECT_EQ(FoundRow(view, L"gamma", prefix, 99), 2);  // a start beyond the rows is the first
+  EXPECT_EQ(FoundRow(view, L"ga", LVFI_PARTIAL, 0), 2);  // as the control's type-ahead asks
+  EXPECT_EQ(FoundRow(view, L"alpha", LVFI_PARAM, 0), -1);
 }
 
 // A press and release of the left button at a row, through the system's input.
