@@ -1,5 +1,5 @@
 # Two commands do everything on a fresh Debian 12 machine; see README.md.
-.PHONY: run test clean
+.PHONY: run test dist clean
 
 run:
 	@bash tools/run.sh
@@ -7,5 +7,9 @@ run:
 test:
 	@bash tools/test.sh
 
+# The release archives of the 32-bit and 64-bit programs, built from a clean state, in dist/.
+dist:
+	@bash tools/dist/dist.sh
+
 clean:
-	rm -rf build
+	rm -rf build dist

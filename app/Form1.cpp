@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Site.h"
+#include "assets/product.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "skin/MSkinButton.h"
@@ -85,7 +86,7 @@ void Form1::LayOutWindowedControls() {
 
 void Form1::LayOutWindowlessControls() {
   // Added front to back: each covers the ones added after it where they overlap.
-  Label10.Design({.place = {3960, 120, 2055, 375}, .caption = L"版本号：V2.01", .transparent = true});
+  Label10.Design({.place = {3960, 120, 2055, 375}, .caption = L"版本号：V" QUAVLET_VERSION_TEXT, .transparent = true});
   Add(Label10);
   Label9.Design({.place = {120, 4560, 4575, 255}, .caption = L"双击就可复制歌曲地址，支持在线播放！", .transparent = true});
   Add(Label9);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Site.h"
+#include "assets/product.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "runtime/WindowMove.h"
@@ -54,7 +55,7 @@ void Form2::LayOutControls() {
   Add(Label6);
   Label5.Design(SizedLine({2160, 2280, 2340, 180}, L"时    间：2010-10-17 12:57"));
   Add(Label5);
-  Label4.Design(SizedLine({2160, 2040, 2160, 180}, L"制 作 人：Orvane网络工作室"));
+  Label4.Design(SizedLine({2160, 2040, 2160, 180}, L"制 作 人：" QUAVLET_MAKER_NAME));
   Add(Label4);
   Label3.Design(SizedLine({2160, 1800, 2340, 180}, L"官方网站：" + std::wstring(kSiteHost)));
   Add(Label3);

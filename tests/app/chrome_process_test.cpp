@@ -1,10 +1,18 @@
 // The program itself: started as a user starts it, it ends once its main window closes by the
-// exit button, since no other window is open.
+// exit button, since no other window is open. Its file tells Windows and Explorer its version,
+// names and manifest.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "musiclist/XmlDocument.h"
 
 #include "tests/support/message_pump.h"
 #include "tests/support/window_queries.h"
@@ -73,6 +81,107 @@ TEST(Program, EndsWhenTheExitButtonClosesItsOnlyWindow) {
   DWORD exitCode = 1;
   GetExitCodeProcess(program.Handle(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
+}
+
+// The version resource as Explorer reads it: the language and code page its translation names
+// pick the block of strings.
+class VersionInfo {
+ public:
+  explicit VersionInfo(const std::wstring& path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    data_.resize(size);
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, data_.data())) data_.clear();
+  }
+  bool Read() const { return !data_.empty(); }
+
+  const VS_FIXEDFILEINFO* Fixed() const { return static_cast<const VS_FIXEDFILEINFO*>(Query(L"\\")); }
+  // The first translation: language, then code page.
+  std::pair<WORD, WORD> Translation() const {
+    const auto* pair = static_cast<const WORD*>(Query(L"\\VarFileInfo\\Translation"));
+    return pair ? std::pair{pair[0], pair[1]} : std::pair<WORD, WORD>{0, 0};
+  }
+  std::wstring String(std::wstring_view name) const {
+    const auto [language, codePage] = Translation();
+    wchar_t block[64] = {};
+    std::swprintf(block, 64, L"\\StringFileInfo\\%04x%04x\\", language, codePage);
+    const auto* text = static_cast<const wchar_t*>(Query(block + std::wstring(name)));
+    return text ? std::wstring(text) : L"(missing)";
+  }
+
+ private:
+  const void* Query(const std::wstring& path) const {
+    void* value = nullptr;
+    UINT length = 0;
+    if (data_.empty() || !VerQueryValueW(data_.data(), path.c_str(), &value, &length) || length == 0) return nullptr;
+    return value;
+  }
+  std::vector<BYTE> data_;
+};
+
+TEST(ProgramFile, ReportsItsVersionAndNamesThroughTheVersionApi) {
+  const VersionInfo info(ProgramPath());
+  ASSERT_TRUE(info.Read());
+  const VS_FIXEDFILEINFO* fixed = info.Fixed();
+  ASSERT_NE(fixed, nullptr);
+  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+  // 2.01 as the main window shows it: 2.1.0.0.
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00020001u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
+  EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+  // Chinese (PRC), strings in Unicode; non-ASCII text survives the resource compiler.
+  EXPECT_EQ(info.Translation(), (std::pair<WORD, WORD>{0x0804, 1200}));
+  EXPECT_EQ(info.String(L"FileDescription"), L"Quavlet");
+  EXPECT_EQ(info.String(L"ProductName"), L"Quavlet");
+  EXPECT_EQ(info.String(L"CompanyName"), L"Orvane网络工作室");  // the maker as the About window names it
+  EXPECT_EQ(info.String(L"LegalCopyright"), L"© 2010 Orvane网络工作室");
+  EXPECT_EQ(info.String(L"OriginalFilename"), L"quavlet.exe");
+  EXPECT_EQ(L"版本号：V" + info.String(L"FileVersion"), L"版本号：V2.01");
+  EXPECT_EQ(info.String(L"ProductVersion"), L"2.01");
+}
+
+// The manifest's text, read from the program file as Windows reads it when starting it.
+std::string ManifestOf(const std::wstring& path) {
+  HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!module) return {};
+  std::string text;
+  if (HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
+    if (HGLOBAL loaded = LoadResource(module, resource)) {
+      text.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, resource));
+    }
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+long CountOf(const XmlDocument& manifest, std::wstring_view element) {
+  return manifest.GetElementsByTagName(element).Length();
+}
+
+TEST(ProgramFile, CarriesAWellFormedManifestAsInvokerForVistaTo11WithoutCommonControls6) {
+  const std::string text = ManifestOf(ProgramPath());
+  ASSERT_FALSE(text.empty());
+  // Windows refuses to start a program whose manifest is not well-formed.
+  std::unique_ptr<XmlDocument> manifest = XmlDocument::Create();
+  ASSERT_NE(manifest, nullptr);
+  ASSERT_TRUE(manifest->LoadReply(text));
+  EXPECT_EQ(CountOf(*manifest, L"assemblyIdentity"), 1);
+  EXPECT_EQ(CountOf(*manifest, L"requestedExecutionLevel"), 1);
+  EXPECT_NE(text.find(R"(level="asInvoker")"), std::string::npos);
+  EXPECT_EQ(CountOf(*manifest, L"supportedOS"), 5);
+  for (const char* system : {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+                             "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                             "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+    EXPECT_NE(text.find(system), std::string::npos) << system;
+  }
+  const XmlNodeList dpiAware = manifest->GetElementsByTagName(L"dpiAware");
+  ASSERT_EQ(dpiAware.Length(), 1);
+  EXPECT_EQ(dpiAware.Item(0).Text(), L"false");
+  EXPECT_EQ(CountOf(*manifest, L"dependentAssembly"), 0);
+  EXPECT_EQ(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
 }
 
 }  // namespace

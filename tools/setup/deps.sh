@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12, only what is missing.
+# Usage: deps.sh [more packages...]
 # Never wine32: this kernel cannot run 32-bit processes and its loader would take over `wine`.
 set -euo pipefail
 
@@ -12,6 +13,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   sox
 )
+# Callers add what only they need (tools/dist.sh: zip).
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 // Usage: skin-atlas [atlas.png] [scale] [pieces.png]
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -95,9 +96,24 @@ bool Save(const std::wstring& path, const RgbImage& picture) {
   return true;
 }
 
+// The PNG encoder is a COM object.
+class ComApartment {
+ public:
+  ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (initialized_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialized_;
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  const ComApartment apartment;
   const std::wstring atlasPath = argc > 1 ? argv[1] : L"skin-atlas.png";
   const int scale = argc > 2 ? std::max(2, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 12;
   quavlet::skin::BuildSkinAtlas();
