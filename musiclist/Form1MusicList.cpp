@@ -65,7 +65,7 @@ void Form1::Command1_Click() {
       song();
       if (loadOk) refill.Keep();
     } catch (const std::bad_alloc&) {
-      // Memory ran out reading a reply into the lists: a failed load, the lists as they were.
+      // Memory ran out somewhere in the query: a failed load, the lists as they were.
       loadOk = false;
       nodeList = XmlNodeList();
     }

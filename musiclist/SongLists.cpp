@@ -52,10 +52,6 @@ std::optional<std::wstring_view> SongList::Entry(int index) const {
   return std::wstring_view(texts_).substr(start, end - start);
 }
 
-}  // namespace quavlet
-
-namespace quavlet {
-
 SongListsRefill::SongListsRefill(SongList& addresses, SongList& singers, SongList& titles) noexcept
     : lists_{&addresses, &singers, &titles} {
   for (int i = 0; i < 3; ++i) before_[i] = lists_[i]->Take();
