@@ -82,15 +82,11 @@ std::optional<std::string> Receive(const Fetch& fetch) {
   if (announcedLength) body.reserve(*announcedLength);
   char buffer[64 * 1024];
   for (;;) {
-    // Only what has arrived is read: a read of a full buffer would wait for the rest of it,
-    // however slowly it came, without looking at the clock.
-    DWORD available = 0;
-    if (!InternetQueryDataAvailable(request.get(), &available, 0, 0)) return std::nullopt;
-    if (fetch.TimeIsUp()) return std::nullopt;
-    if (available == 0) break;
+    // A read returns what has come in; the clock is looked at after each one, so a reply that
+    // trickles in ends here soon after the caller has stopped waiting for it.
     DWORD read = 0;
-    const DWORD wanted = std::min<DWORD>(available, sizeof(buffer));
-    if (!InternetReadFile(request.get(), buffer, wanted, &read)) return std::nullopt;
+    if (!InternetReadFile(request.get(), buffer, sizeof(buffer), &read)) return std::nullopt;
+    if (fetch.TimeIsUp()) return std::nullopt;
     if (read == 0) break;
     if (body.size() + read > kLargestReply) return std::nullopt;
     body.append(buffer, read);
