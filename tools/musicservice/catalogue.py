@@ -129,6 +129,9 @@ def reply_for(number, base):
         "60015": lambda: Reply(b"<?xml version=\"1.0\" encoding=\"X-UNKNOWN-42\"?><qqmusic/>"),
         "60016": lambda: Reply(b""),
         "60017": lambda: trickling(encoded(sample_songs(base)[:1], "GB2312")),
+        "60018": lambda: encoded([Song("\\\\127.0.0.1\\music\\share.wav", "共享文件夹", "路径"),
+                                  Song("file:///C:/windows/win.ini", "本地文件", "路径")],
+                                 "GB2312"),
     }
     make = samples.get(number) or faults.get(number)
     if make is None:
