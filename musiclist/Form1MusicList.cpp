@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <string>
 
 #include "app/Form1.h"
@@ -46,19 +47,29 @@ void Form1::Command1_Click() {
   ListView1.ListItems().Clear();
   ListView1.ColumnHeaders().Clear();
 
-  if (!xmlDoc) xmlDoc = XmlDocument::Create();
   // Nothing reads the slot before the next fill step replaces it; letting go of it now lets the
   // load free the previous document at once.
   nodeList = XmlNodeList();
   loadOk = false;
-  if (xmlDoc) {
-    xmlDoc->SetAsync(false);
-    xmlDoc->SetValidateOnParse(false);
-    loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
+  {
+    SongListsRefill refill(songAddresses, songSingers, songTitles);
+    try {
+      if (!xmlDoc) xmlDoc = XmlDocument::Create();
+      if (xmlDoc) {
+        xmlDoc->SetAsync(false);
+        xmlDoc->SetValidateOnParse(false);
+        loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
+      }
+      if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", AppendDecodedAddress);
+      sing();
+      song();
+      if (loadOk) refill.Keep();
+    } catch (const std::bad_alloc&) {
+      // Memory ran out somewhere in the query: a failed load, the lists as they were.
+      loadOk = false;
+      nodeList = XmlNodeList();
+    }
   }
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", AppendDecodedAddress);
-  sing();
-  song();
 
   ListView1.SetView(kListViewReport);
   const auto widths = SongColumnWidths(static_cast<float>(ListView1.Width()));

@@ -21,6 +21,12 @@ inline constexpr int kSongListCapacity = 32767;
 // Appends the decoded form of a text to a buffer.
 using TextDecoding = void (*)(std::wstring_view, std::wstring&);
 
+// A song list's entries, taken out whole: one buffer of texts and where each starts.
+struct SongListEntries {
+  std::wstring texts;
+  std::vector<size_t> starts;
+};
+
 // One song list: this object holds the entries, and its list box window gives them out.
 class SongList {
  public:
@@ -30,6 +36,10 @@ class SongList {
   SongList& operator=(const SongList&) = delete;
 
   void Clear();
+  // Takes the entries out, leaving the list empty; Restore puts entries so taken back.
+  // Neither allocates.
+  SongListEntries Take() noexcept;
+  void Restore(SongListEntries entries) noexcept;
   // Appends the decoded text of every node of the list, in order, up to the capacity.
   void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode);
   int Count() const { return static_cast<int>(starts_.size()); }
@@ -42,6 +52,24 @@ class SongList {
   // entry.
   std::wstring texts_;
   std::vector<size_t> starts_;
+};
+
+// Holds the three song lists' entries aside while a query refills them, and puts them back
+// unless the query keeps its result: a query that fails half way (memory ran out) leaves the
+// lists as they were, never a new List1 beside an old List2.
+class SongListsRefill {
+ public:
+  SongListsRefill(SongList& addresses, SongList& singers, SongList& titles) noexcept;
+  ~SongListsRefill();
+  SongListsRefill(const SongListsRefill&) = delete;
+  SongListsRefill& operator=(const SongListsRefill&) = delete;
+
+  void Keep() noexcept { kept_ = true; }
+
+ private:
+  SongList* lists_[3];
+  SongListEntries before_[3];
+  bool kept_ = false;
 };
 
 }  // namespace quavlet

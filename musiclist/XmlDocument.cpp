@@ -101,29 +101,36 @@ void XmlDocument::SetValidateOnParse(bool validate) {
 }
 
 bool XmlDocument::Load(std::wstring_view address) {
-  const auto bytes = FetchHttp(address);
-  if (!bytes) {
-    Empty();
-    return false;
+  try {
+    if (const auto bytes = FetchHttp(address)) return LoadReply(*bytes);
+  } catch (const std::bad_alloc&) {
+    // No memory for the fetch itself: a failed load like any other.
   }
-  return LoadReply(*bytes);
+  Empty();
+  return false;
 }
 
 bool XmlDocument::LoadReply(std::string_view bytes) {
-  const auto text = DecodeReply(bytes);
-  if (!text || CarriesDocumentType(*text)) {
-    Empty();
-    return false;
+  try {
+    if (auto text = DecodeReply(bytes); text && !CarriesDocumentType(*text)) {
+      // The text is already decoded: a declaration naming the bytes' encoding must not reach
+      // the parser, whose own library may not know that encoding (GB2312 under Wine).
+      const size_t start = DocumentStart(*text);
+      return Parse(std::move(*text), start);
+    }
+  } catch (const std::bad_alloc&) {
+    // A reply is held several times over while it loads; running out of memory anywhere in
+    // decoding, parsing or indexing it is a failed load, never an end of the program.
   }
-  // The text is already decoded: a declaration naming the bytes' encoding must not reach the
-  // parser, whose own library may not know that encoding (GB2312 under Wine).
-  const size_t start = DocumentStart(*text);
-  return Parse(std::move(*text), start);
+  Empty();
+  return false;
 }
 
 bool XmlDocument::Parse(std::wstring text, size_t start) {
   text.erase(0, start);
   const Bstr source(text);
+  // The parser would read a string that could not be made as an empty document.
+  if (!text.empty() && !source.get()) throw std::bad_alloc();
   // With namespaces, names and paths mean more than the index knows.
   usesNamespaces_ = text.find(L"xmlns") != std::wstring::npos;
   // The index is made from the same text while the parser reads it, on another thread: on a
@@ -155,15 +162,19 @@ std::future<std::shared_ptr<XmlTree>> XmlDocument::StartIndexing(std::wstring te
       return nullptr;  // the parser's own nodes answer instead
     }
   };
-  // Held apart from the task, so the text is still here if no thread can be had.
-  const auto document = std::make_shared<std::wstring>(std::move(text));
   try {
-    return std::async(std::launch::async,
-                      [document, index] { return index(std::move(*document)); });
-  } catch (const std::system_error&) {
-    std::promise<std::shared_ptr<XmlTree>> done;
-    done.set_value(index(std::move(*document)));
-    return done.get_future();
+    // Held apart from the task, so the text is still here if no thread can be had.
+    const auto document = std::make_shared<std::wstring>(std::move(text));
+    try {
+      return std::async(std::launch::async,
+                        [document, index] { return index(std::move(*document)); });
+    } catch (const std::system_error&) {
+      std::promise<std::shared_ptr<XmlTree>> done;
+      done.set_value(index(std::move(*document)));
+      return done.get_future();
+    }
+  } catch (const std::bad_alloc&) {
+    return {};  // no index: the parser's own nodes answer
   }
 }
 

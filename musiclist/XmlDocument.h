@@ -71,8 +71,9 @@ class XmlDocument {
   void SetAsync(bool async);
   void SetValidateOnParse(bool validate);
   // Fetches the address and parses the reply; true when a document was obtained. False for a
-  // failed fetch, an HTTP error, a truncated reply, an unknown encoding, a document type
-  // declaration or a reply that is not well-formed; the document is then empty.
+  // failed fetch, an HTTP error, a truncated or late reply, an unknown encoding, a document
+  // type declaration, a reply that is not well-formed or too large for the memory left; the
+  // document is then empty. Never throws.
   bool Load(std::wstring_view address);
   // Parses a reply already fetched, as Load does after fetching.
   bool LoadReply(std::string_view bytes);

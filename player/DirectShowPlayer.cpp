@@ -174,10 +174,11 @@ void DirectShowPlayer::OnGraphEvents() {
   while (const auto event = graph_.NextEvent()) {
     switch (event->code) {
       case EC_COMPLETE:
-        // At the end the media stays loaded, back at its start: ready again.
+        // A song that played to its end is stopped, not "ready": the status poll takes ready
+        // to mean the song cannot be played. The media stays loaded, so play starts it again.
         graph_.Stop();
         intent_ = Intent::Stop;
-        status_ = player_status::kReady;
+        status_ = player_status::kStopped;
         break;
       case EC_ERRORABORT:
       case EC_ERRORABORTEX:

@@ -14,9 +14,38 @@ bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
   return true;
 }
 
+bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view other) {
+  return text.size() == other.size() && StartsWithIgnoringCase(text, other);
+}
+
+constexpr std::wstring_view kPlayableSchemes[] = {L"http", L"https", L"mms", L"rtsp"};
+
 constexpr size_t kLongestExtension = 4;  // "flac", "mpeg"... anything longer is no extension
 
 }  // namespace
+
+bool IsPlayableAddress(std::wstring_view address) {
+  // Control characters have no place in an address; some layers would cut it at a NUL.
+  for (wchar_t letter : address) {
+    if (letter < 0x20 || letter == 0x7F) return false;
+  }
+  const size_t colon = address.find(L':');
+  if (colon == std::wstring_view::npos) return false;
+  const std::wstring_view scheme = address.substr(0, colon);
+  bool known = false;
+  for (std::wstring_view playable : kPlayableSchemes) known = known || EqualsIgnoringCase(scheme, playable);
+  if (!known) return false;
+  std::wstring_view rest = address.substr(colon + 1);
+  if (!rest.starts_with(L"//")) return false;
+  rest.remove_prefix(2);
+  // The host part: not empty, and no backslash that a layer might read as a share path.
+  const std::wstring_view host = rest.substr(0, rest.find_first_of(L"/?#"));
+  return !host.empty() && host.find(L'\\') == std::wstring_view::npos;
+}
+
+std::wstring_view RefusalReason(std::wstring_view address) {
+  return address.empty() ? L"地址为空" : L"只能播放 http、https、mms 或 rtsp 网址";
+}
 
 bool IsWebAddress(std::wstring_view address) {
   return StartsWithIgnoringCase(address, L"http://") || StartsWithIgnoringCase(address, L"https://");

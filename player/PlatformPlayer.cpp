@@ -1,5 +1,6 @@
 #include "player/PlatformPlayer.h"
 
+#include "player/AddressGate.h"
 #include "player/DirectShowPlayer.h"
 #include "player/WmpPlayer.h"
 
@@ -10,13 +11,23 @@ bool RunningOnWine() {
   return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
-std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host) {
+namespace {
+
+std::unique_ptr<MediaPlayer> CreateUngatedPlayer(HWND host) {
   if (!RunningOnWine()) {
     RECT bounds{};
     GetClientRect(host, &bounds);
     if (auto control = WmpPlayer::Create(host, bounds, 0)) return control;
   }
   return DirectShowPlayer::Create();
+}
+
+}  // namespace
+
+std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host) {
+  auto player = CreateUngatedPlayer(host);
+  if (!player) return nullptr;
+  return std::make_unique<AddressGate>(std::move(player));
 }
 
 }  // namespace quavlet

@@ -16,7 +16,8 @@ bool RunningOnWine();
 
 // The media player control hosted in `host` (filling it), or, under Wine (whose control
 // crashes on web addresses and reports no status) or where the control is missing or
-// reports no status, our own DirectShow player. nullptr only if neither can be made.
+// reports no status, our own DirectShow player; either behind the AddressGate, since song
+// addresses come from the network. nullptr only if neither can be made.
 std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host);
 
 }  // namespace quavlet

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "musiclist/ReplyDeadlineForTests.h"
+#include "tests/musiclist/failing_allocation.h"
 #include "tests/musiclist/main_window.h"
 #include "tests/musiclist/music_service.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/window_queries.h"
 
 namespace quavlet::test {
@@ -75,6 +78,64 @@ TEST_F(SongListsTest, KeepThePreviousResultWhenALoadFails) {
     EXPECT_EQ(Entries(form.List1).size(), 8u) << failing;
     EXPECT_EQ(ShownRowCount(), 8) << failing;
   }
+}
+
+TEST_F(SongListsTest, AReplyStillTricklingInAtTheDeadlineIsAFailedLoad) {
+  Query(L"12345");
+  // The service sends one byte a second: the whole of it would take minutes.
+  SetReplyDeadlineForTests(std::chrono::seconds(2));
+  Query(L"60017");
+  SetReplyDeadlineForTests(std::chrono::milliseconds(0));
+  EXPECT_FALSE(form.loadOk);
+  EXPECT_EQ(Entries(form.List1).size(), 8u);
+  EXPECT_EQ(ShownRowCount(), 8);
+  EXPECT_EQ(ShownHeaders().size(), 4u);
+  EXPECT_TRUE(boxes.Seen().empty());
+  // The next query is not held up by the one given up.
+  Query(L"23456");
+  EXPECT_EQ(ShownRowCount(), 3);
+}
+
+TEST_F(SongListsTest, RunningOutOfMemoryAnywhereInAQueryIsAFailedLoad) {
+  Query(L"12345");
+  const Strings addresses = Entries(form.List1), singers = Entries(form.List2), titles = Entries(form.List3);
+  Query(L"23456");
+  const Strings newAddresses = Entries(form.List1), newSingers = Entries(form.List2), newTitles = Entries(form.List3);
+  // Each allocation of 64 bytes or more that the query makes fails in turn: in building the
+  // request, the fetch, the decoding, the index, the selections and the lists.
+  int failures = 0;
+  for (int nth = 1; nth < 500; ++nth) {
+    Query(L"12345");
+    bool failed = false;
+    SetQQText(L"23456");
+    {
+      // Only the query itself: what the window paints afterwards is no part of it.
+      FailingAllocation failing(64, nth);
+      SendMessageW(form.Command1.hWnd(), BM_CLICK, 0, 0);
+      failed = failing.Failed();
+    }
+    FlushEvents();
+    EXPECT_TRUE(boxes.Seen().empty()) << nth;
+    EXPECT_EQ(ShownHeaders().size(), 4u) << nth;
+    if (!failed) break;
+    ++failures;
+    // The lists are either as they were or wholly the new ones (the index is only a help:
+    // without it the parser's own nodes answer), never a mix.
+    if (Entries(form.List1) == addresses) {
+      EXPECT_FALSE(form.loadOk) << nth;
+      EXPECT_EQ(Entries(form.List2), singers) << nth;
+      EXPECT_EQ(Entries(form.List3), titles) << nth;
+      EXPECT_EQ(ShownRowCount(), 8) << nth;
+    } else {
+      EXPECT_EQ(Entries(form.List1), newAddresses) << nth;
+      EXPECT_EQ(Entries(form.List2), newSingers) << nth;
+      EXPECT_EQ(Entries(form.List3), newTitles) << nth;
+      EXPECT_EQ(ShownRowCount(), 3) << nth;
+    }
+  }
+  EXPECT_GT(failures, 10);
+  Query(L"23456");
+  EXPECT_EQ(Entries(form.List3), newTitles);
 }
 
 TEST_F(SongListsTest, RefuseRepliesCarryingADocumentType) {

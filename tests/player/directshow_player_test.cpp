@@ -55,7 +55,7 @@ class DirectShowPlayerTest : public testing::Test {
   std::vector<long> openStates_;
 };
 
-TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsReadyAtTheEnd) {
+TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsStoppedAtTheEnd) {
   test::TemporaryFile song(L"quavlet-test-tone.wav", test::ToneWave(800));
   EXPECT_EQ(player_->Status(), L"");
 
@@ -65,7 +65,14 @@ TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsReadyAtTheEnd) {
 
   ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
   EXPECT_EQ(openStates_.back(), open_state::kMediaOpen);
-  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+  // A song played to its end must not read as one that cannot be played.
+  ASSERT_TRUE(StatusBecomes(L"已停止")) << player_->Status();
+  test::PumpFor(300);
+  EXPECT_EQ(player_->Status(), L"已停止");
+  // It stays loaded: play starts it again.
+  player_->Play();
+  EXPECT_EQ(player_->Status(), L"正在播放");
+  ASSERT_TRUE(StatusBecomes(L"已停止")) << player_->Status();
 }
 
 TEST_F(DirectShowPlayerTest, PausePlayAndStopSayWhatTheyDid) {
@@ -125,7 +132,7 @@ TEST_F(DirectShowPlayerTest, AWebAddressIsFetchedPlayedAndItsCopyRemoved) {
   EXPECT_EQ(server.requests(), 1);
   ASSERT_EQ(TemporaryCopies().size(), 1u);
   EXPECT_TRUE(Contains(TemporaryCopies()[0], L".wav"));
-  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+  ASSERT_TRUE(StatusBecomes(L"已停止")) << player_->Status();
 
   player_->SetUrl(L"");
   EXPECT_TRUE(TemporaryCopies().empty());
@@ -165,10 +172,10 @@ TEST_F(DirectShowPlayerTest, ANewAddressWinsOverAFetchStillUnderway) {
   player_->SetUrl(first.Address(L"/first.wav"));
   player_->SetUrl(second.Address(L"/second.wav"));
   ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
-  ASSERT_TRUE(StatusBecomes(L"准备就绪")) << player_->Status();
+  ASSERT_TRUE(StatusBecomes(L"已停止")) << player_->Status();
   // The first fetch, abandoned, never takes over, and neither copy outlives its use.
   test::PumpFor(500);
-  EXPECT_EQ(player_->Status(), L"准备就绪");
+  EXPECT_EQ(player_->Status(), L"已停止");
   player_->SetUrl(L"");
   EXPECT_TRUE(PumpUntil([] { return TemporaryCopies().empty(); }, 5000));
 }

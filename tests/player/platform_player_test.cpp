@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "player/AddressGate.h"
 #include "player/DirectShowPlayer.h"
 #include "player/PlatformPlayer.h"
 #include "player/WmpPlayer.h"
@@ -30,8 +31,31 @@ TEST(PlatformPlayer, UnderWineOurOwnPlayerStandsInForTheMediaPlayerControl) {
   HostWindow host;
   auto player = CreatePlatformPlayer(host.get());
   ASSERT_TRUE(player);
-  EXPECT_TRUE(dynamic_cast<DirectShowPlayer*>(player.get()));
+  const auto* gate = dynamic_cast<AddressGate*>(player.get());
+  ASSERT_TRUE(gate) << "song addresses come from the network: every player stands behind the gate";
+  EXPECT_TRUE(dynamic_cast<DirectShowPlayer*>(&gate->player()));
   EXPECT_EQ(GetWindow(host.get(), GW_CHILD), nullptr) << "nothing is hosted in WP1's window";
+}
+
+TEST(PlatformPlayer, AShareOrLocalPathIsNeverOpened) {
+  HostWindow host;
+  auto player = CreatePlatformPlayer(host.get());
+  ASSERT_TRUE(player);
+  int openStateChanges = 0;
+  player->SetOpenStateChangeHandler([&](long) { ++openStateChanges; });
+  // A file that exists and would play: refused all the same, at once and for good.
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  for (const std::wstring& address : {std::wstring(windows) + L"\\win.ini", std::wstring(L"\\\\127.0.0.1\\c$\\a.wav"),
+                                      std::wstring(L"file:///C:/windows/win.ini")}) {
+    player->SetUrl(address);
+    player->Play();
+    test::PumpFor(300);
+    const std::wstring status = player->Status();
+    EXPECT_EQ(status.rfind(L"无法播放: 只能播放", 0), 0u) << status;
+    EXPECT_NE(status.find(L"准备就绪"), std::wstring::npos) << status;
+  }
+  EXPECT_EQ(openStateChanges, 3);
 }
 
 TEST(PlatformPlayer, AMediaPlayerControlThatReportsNoStatusIsRefused) {

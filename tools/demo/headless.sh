@@ -69,13 +69,28 @@ at 60 131 click --repeat 2 --delay 90 1
 sleep 2.5
 window_shot playing
 
-# When the song has played to its end the player is ready again: the poll opens the overlay
-# Form3, which closes itself 1.5 s later.
+# The song (three seconds) plays to its end and stops: Label8 reads "已停止" and no overlay
+# comes, since the overlay says that a song cannot be played.
+if [ -n "$(wait_for_window '^Form3$' 60)" ]; then
+  echo "The overlay appeared for a song that played to its end." >&2
+fi
+window_shot played
+
+# A user whose second song's address is dead: the player says it cannot play it and the poll
+# opens the overlay Form3, which closes itself 1.5 s later.
+at 60 44 click 1
+sleep 0.3
+xdotool key End
+xdotool key --repeat 12 --delay 20 BackSpace
+xdotool type --delay 50 50000
+xdotool key Return
+sleep 2
+at 60 131 click --repeat 2 --delay 90 1
 if [ -n "$(wait_for_window '^Form3$' 100)" ]; then
   sleep 0.3
   shot overlay
 else
-  echo "The overlay did not appear after the song ended." >&2
+  echo "The overlay did not appear for a dead address." >&2
 fi
 
 # "退出" closes the main window at once, and with it the program; only a program that stays

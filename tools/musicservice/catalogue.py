@@ -6,10 +6,14 @@ import functools
 from feeds import Song, encode, music_list
 
 SLOW_SECONDS = 3.0
+# A trickling reply sends one byte this often; it ends when the whole reply is out or the
+# client has gone.
+TRICKLE_SECONDS = 1.0
 
 
 class Reply:
-    def __init__(self, body=b"", status=200, encoding="GB2312", delay=0.0, cut_at=None):
+    def __init__(self, body=b"", status=200, encoding="GB2312", delay=0.0, cut_at=None,
+                 trickle=0.0):
         self.body = body
         self.status = status
         self.content_type = "text/xml; charset=%s" % encoding
@@ -17,6 +21,8 @@ class Reply:
         # When set, the connection is closed after this many body bytes although the headers
         # announce the whole body.
         self.cut_at = cut_at
+        # When set, the body goes out one byte at a time, this many seconds apart.
+        self.trickle = trickle
 
 
 def song_address(base, name):
@@ -86,6 +92,9 @@ def reply_for(number, base):
         "40000": lambda: encoded([Song(song_address(base, "gb18030"), "吉祥的𠮷", "GB18030")],
                                  "GB18030"),
         "9999999999": lambda: encoded(sample_songs(base)[6:7], "GB2312"),
+        "50000": lambda: encoded([sample_songs(base)[7],
+                                  Song(base + "/expired/old_song.mp3", "过期的歌", "无名氏")],
+                                 "GB2312"),
     }
     faults = {
         "60001": lambda: encoded([], "GB2312"),
@@ -119,6 +128,10 @@ def reply_for(number, base):
         "60014": lambda: encoded([DECODING_SONG], "GB2312"),
         "60015": lambda: Reply(b"<?xml version=\"1.0\" encoding=\"X-UNKNOWN-42\"?><qqmusic/>"),
         "60016": lambda: Reply(b""),
+        "60017": lambda: trickling(encoded(sample_songs(base)[:1], "GB2312")),
+        "60018": lambda: encoded([Song("\\\\127.0.0.1\\music\\share.wav", "共享文件夹", "路径"),
+                                  Song("file:///C:/windows/win.ini", "本地文件", "路径")],
+                                 "GB2312"),
     }
     make = samples.get(number) or faults.get(number)
     if make is None:
@@ -129,6 +142,11 @@ def reply_for(number, base):
 
 def slow(reply):
     reply.delay = SLOW_SECONDS
+    return reply
+
+
+def trickling(reply):
+    reply.trickle = TRICKLE_SECONDS
     return reply
 
 

@@ -81,6 +81,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         reply = catalogue.reply_for(uin, "http://" + host)
         if reply.delay:
             time.sleep(reply.delay)
+        if reply.trickle:
+            self.trickle(reply)
+            return
         if reply.cut_at is None:
             self.send_body(reply.status, reply.content_type, reply.body)
             return
@@ -91,6 +94,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(reply.body[:reply.cut_at])
         self.wfile.flush()
         self.close_connection = True
+
+    def trickle(self, reply):
+        """The whole reply announced, then sent one byte at a time until the client goes."""
+        self.send_response(reply.status)
+        self.send_header("Content-Type", reply.content_type)
+        self.send_header("Content-Length", str(len(reply.body)))
+        self.end_headers()
+        self.close_connection = True
+        for position in range(len(reply.body)):
+            try:
+                self.wfile.write(reply.body[position:position + 1])
+                self.wfile.flush()
+            except OSError:
+                return
+            time.sleep(reply.trickle)
 
     def send_body(self, status, content_type, body):
         self.send_response(status)
