@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "skin/MSkinButton.h"

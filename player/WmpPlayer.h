@@ -12,7 +12,7 @@
 
 #include "player/MediaPlayer.h"
 #include "player/WmpEventSink.h"
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 namespace quavlet {
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 #include "windows/PageView.h"
 
 namespace quavlet {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "runtime/WindowMove.h"

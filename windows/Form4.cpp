@@ -1,6 +1,6 @@
 #include "windows/Form4.h"
 
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "assets/resource_ids.h"
 
 namespace quavlet {

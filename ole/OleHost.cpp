@@ -1,4 +1,4 @@
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 #include <ocidl.h>
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/support/message_pump.h"
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 namespace quavlet {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/musiclist/main_window.h"
+#include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
 #include "tests/support/window_queries.h"
 
