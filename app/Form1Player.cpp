@@ -24,7 +24,13 @@ class MainWindowPoll final : public StatusPollTarget {
  public:
   explicit MainWindowPoll(Form1& form) : form_(form) {}
   void ShowStatusText(const std::wstring& status) override { form_.Label8.SetCaption(status); }
-  void ShowUnplayableNotice() override { form_.application().Show<Form3>(); }
+  void ShowUnplayableNotice() override {
+    runtime::Application& application = form_.application();
+    // When the notice closes itself it stops the poll, unless the main window has closed by then.
+    application.Show<Form3>().TimeUp = [&application] {
+      if (Form1* main = application.Find<Form1>()) main->Timer1.SetEnabled(false);
+    };
+  }
   void SetPlayPauseCaption(std::wstring_view caption) override { form_.Command2.SetText(caption); }
 
  private:
