@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "windows/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "runtime/WindowMove.h"
+#include "windows/Site.h"
 
 namespace quavlet {
 namespace {

@@ -1,7 +1,7 @@
 #include "windows/Form4.h"
 
-#include "windows/Site.h"
 #include "assets/resource_ids.h"
+#include "windows/Site.h"
 
 namespace quavlet {
 
