@@ -44,7 +44,7 @@ STDMETHODIMP OleClientSite::GetContainer(IOleContainer** container) {
 
 STDMETHODIMP OleClientSite::GetWindow(HWND* window) {
   if (!window) return E_POINTER;
-  *window = host_.window();
+  *window = host_.hWnd();
   return S_OK;
 }
 

@@ -30,7 +30,7 @@ class WmpPlayer final : public MediaPlayer {
   explicit WmpPlayer(ConstructionKey);
   ~WmpPlayer() override;
 
-  HWND window() const { return host_ ? host_->window() : nullptr; }
+  HWND hWnd() const { return host_ ? host_->hWnd() : nullptr; }
 
   void SetUrl(const std::wstring& url) override;
   void Stop() override;

@@ -25,7 +25,7 @@ class BrowserPageView final : public PageView {
   explicit BrowserPageView(ConstructionKey) {}
 
   void Navigate(const std::wstring& address) override;
-  HWND window() const override { return host_->window(); }
+  HWND hWnd() const override { return host_->hWnd(); }
 
  private:
   std::unique_ptr<OleControlHost> host_;
