@@ -1,10 +1,10 @@
 #include "app/Form1.h"
 
-#include "app/Site.h"
 #include "assets/product.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "skin/MSkinButton.h"
+#include "windows/Site.h"
 
 namespace quavlet {
 namespace {

@@ -1,16 +1,17 @@
 #pragma once
 
 // Form1, the main window: borderless and shaped by its face picture, with the music lookup,
-// the player, the window chrome and the buttons of the other windows. Its controls are public:
-// the handlers of each subsystem and the other windows read and set them by name.
+// the player, the window chrome and the buttons of the other windows. It is where the subsystems
+// meet: its handlers call what musiclist/, player/ and windows/ offer, and none of those folders
+// knows the main window.
 //
-// The handlers are grouped by the file that defines them:
-//   app/Form1.cpp                  layout, Form_Load, Form_Unload
-//   app/Form1Chrome.cpp            drag, minimise, close, hover highlights, Command3
-//   musiclist/Form1MusicList.cpp   the query, the song list view, the copy of an address
-//   player/Form1Player.cpp         playback and the status poll
-//   windows/Form1Windows.cpp       the promotion page window
-//   windows/Form1Shortcut.cpp      the desktop shortcut
+// The handlers are grouped by the file that defines them, one per subsystem:
+//   app/Form1.cpp            layout, Form_Load, Form_Unload
+//   app/Form1Chrome.cpp      drag, minimise, close, hover highlights, Command3
+//   app/Form1MusicList.cpp   the query, the song list view, the copy of an address
+//   app/Form1Player.cpp      playback, the status poll and the overlay it opens
+//   app/Form1Windows.cpp     the promotion page window
+//   app/Form1Shortcut.cpp    the desktop shortcut
 // A subsystem that needs state of its own on the main window adds it in its block below.
 
 #include <cstdint>
@@ -88,7 +89,7 @@ class Form1 : public runtime::Form {
   void Label3_MouseMove(int Button, int Shift, float X, float Y);
   void Command3_Click();
 
-  // ---- Music list (musiclist/Form1MusicList.cpp) ----
+  // ---- Music list (app/Form1MusicList.cpp) ----
   void Command1_Click();
   void QQ_KeyPress(int& KeyAscii);
   void sing();
@@ -99,13 +100,15 @@ class Form1 : public runtime::Form {
   void ListView1_Click();
   void GuRL_DblClick();
 
-  // ---- Player (player/Form1Player.cpp) ----
+  // ---- Player (app/Form1Player.cpp) ----
   void ListView1_DblClick();
   void Command2_Click();
   void Timer1_Timer();
   void WP1_OpenStateChange(std::int32_t NewState);
+  // Shows the overlay Form3, which stops the poll when its time is up.
+  void ShowUnplayableNotice();
 
-  // ---- Other windows (windows/Form1Windows.cpp; Command6_Click in windows/Form1Shortcut.cpp) ----
+  // ---- Other windows (app/Form1Windows.cpp; Command6_Click in app/Form1Shortcut.cpp) ----
   void Command5_Click();
   void Command6_Click();
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/Form1.h"
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "runtime/WindowMove.h"
 
 namespace quavlet {

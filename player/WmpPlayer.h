@@ -12,7 +12,7 @@
 
 #include "player/MediaPlayer.h"
 #include "player/WmpEventSink.h"
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 namespace quavlet {
 
@@ -30,7 +30,7 @@ class WmpPlayer final : public MediaPlayer {
   explicit WmpPlayer(ConstructionKey);
   ~WmpPlayer() override;
 
-  HWND window() const { return host_ ? host_->window() : nullptr; }
+  HWND hWnd() const { return host_ ? host_->hWnd() : nullptr; }
 
   void SetUrl(const std::wstring& url) override;
   void Stop() override;

@@ -297,9 +297,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form::Paint() {
-  PAINTSTRUCT paint;
-  const HDC target = BeginPaint(window_, &paint);
-  const RECT& area = paint.rcPaint;
+  const gdi::PaintScope paint(window_);
+  const HDC target = paint.get();
+  const RECT& area = paint.area();
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width > 0 && height > 0) {
@@ -314,7 +314,6 @@ void Form::Paint() {
       BitBlt(target, area.left, area.top, width, height, buffer.get(), 0, 0, SRCCOPY);
     }
   }
-  EndPaint(window_, &paint);
 }
 
 void Form::DrawSurface(HDC dc, const RECT& area) const {

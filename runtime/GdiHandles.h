@@ -73,6 +73,24 @@ class WindowDc {
   HDC dc_;
 };
 
+// BeginPaint / EndPaint for the scope.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+
+  HDC get() const { return dc_; }
+  // The area to paint.
+  const RECT& area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // Selects an object into a DC for the scope and puts the previous one back.
 class ScopedSelect {
  public:

@@ -26,7 +26,12 @@ void WindowTimer::SetEnabled(bool enabled) {
 
 void WindowTimer::SetInterval(UINT milliseconds) {
   interval_ = milliseconds;
-  running_ = false;  // a new interval starts counting afresh
+  // A new interval starts counting afresh: the running system timer stops before Apply starts
+  // it again (or leaves it stopped for an interval of 0).
+  if (running_) {
+    KillTimer(form_->hWnd(), id_);
+    running_ = false;
+  }
   Apply();
 }
 

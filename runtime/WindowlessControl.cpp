@@ -4,6 +4,10 @@
 
 namespace quavlet::runtime {
 
+WindowlessControl::~WindowlessControl() {
+  if (form_) form_->Remove(*this);
+}
+
 void WindowlessControl::Move(const Place& place) {
   Invalidate();
   place_ = place;

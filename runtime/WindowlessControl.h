@@ -15,7 +15,8 @@ class Form;
 class WindowlessControl {
  public:
   WindowlessControl() = default;
-  virtual ~WindowlessControl() = default;
+  // Leaves its form, so that the form keeps no pointer to a destroyed control.
+  virtual ~WindowlessControl();
   WindowlessControl(const WindowlessControl&) = delete;
   WindowlessControl& operator=(const WindowlessControl&) = delete;
 

@@ -92,7 +92,7 @@ void PaintHeaderWindow(HWND window) {
       DrawSectionText(window, composed.get(), SectionText(window, index), section.left, width, section.bottom);
     }
   }
-  const PaintScope paint(window);
+  const gdi::PaintScope paint(window);
   if (composed) BitBlt(paint.get(), 0, 0, box.width, box.height, composed.get(), 0, 0, SRCCOPY);
 }
 

@@ -37,14 +37,14 @@ LRESULT PaintButton(const PaintMessage& paint) {
   // The control has been painted over: show the current face whole, ending any fade.
   StopFadeTimer(paint.window);
   SkinProperties(paint.window).Set(kAlphaLevelProperty, 255);
-  const PaintScope scope(paint.window);
+  const gdi::PaintScope scope(paint.window);
   BlendButtonFace(paint.window, scope.get());
   return 0;
 }
 
 LRESULT PaintEditableCombo(HWND window, int state) {
   const WindowBox box = GetWindowBox(window);
-  const PaintScope scope(window);
+  const gdi::PaintScope scope(window);
   FillBox(scope.get(), 0, 0, box.width, box.height, kBackgroundColour);
   FrameBox(scope.get(), 0, 0, box.width, box.height, FrameColourOf(window));
   PaintComboButton(window, scope.get(), state, true);

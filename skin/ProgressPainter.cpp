@@ -42,7 +42,7 @@ void PaintProgressWindow(HWND window) {
       }
     }
   }
-  const PaintScope paint(window);
+  const gdi::PaintScope paint(window);
   if (composed) BitBlt(paint.get(), 0, 0, size.cx, size.cy, composed.get(), 0, 0, SRCCOPY);
 }
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 #include "windows/PageView.h"
 
 namespace quavlet {
@@ -25,7 +25,7 @@ class BrowserPageView final : public PageView {
   explicit BrowserPageView(ConstructionKey) {}
 
   void Navigate(const std::wstring& address) override;
-  HWND window() const override { return host_->window(); }
+  HWND hWnd() const override { return host_->hWnd(); }
 
  private:
   std::unique_ptr<OleControlHost> host_;

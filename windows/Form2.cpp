@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/Site.h"
 #include "assets/product.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 #include "runtime/WindowMove.h"
+#include "windows/Site.h"
 
 namespace quavlet {
 namespace {

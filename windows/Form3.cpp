@@ -1,6 +1,5 @@
 #include "windows/Form3.h"
 
-#include "app/Form1.h"
 #include "assets/resource_ids.h"
 #include "runtime/ColorKey.h"
 
@@ -34,8 +33,7 @@ void Form3::Form_Click() { Unload(); }
 void Form3::Image3_Click() { Unload(); }
 
 void Form3::Timer1_Timer() {
-  // The main window may have closed meanwhile: then there is no poll left to stop.
-  if (Form1* main = application().Find<Form1>()) main->Timer1.SetEnabled(false);
+  if (TimeUp) TimeUp();
   Unload();
 }
 

@@ -2,8 +2,10 @@
 
 // Form3, the overlay that says a song can't be played: a frameless, colour-keyed notice of
 // which only the sign and the text are seen. It closes itself 1.5 s after it was loaded and
-// then stops the main window's status poll; a click closes it sooner and leaves the poll on.
+// then does what its opener gave it in TimeUp (the main window stops its status poll); a click
+// closes it sooner and does not.
 
+#include <functional>
 #include <string_view>
 
 #include "runtime/Application.h"
@@ -21,6 +23,8 @@ class Form3 : public runtime::Form {
 
   runtime::WindowTimer Timer1;
   runtime::Image Image3;
+  // Run when the overlay's time is up, before it closes; a click skips it.
+  std::function<void()> TimeUp;
 
   void Form_Load() override;
   void Form_Click() override;

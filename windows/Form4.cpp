@@ -1,8 +1,8 @@
 #include "windows/Form4.h"
 
-#include "app/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/Colors.h"
+#include "windows/Site.h"
 
 namespace quavlet {
 

@@ -18,7 +18,7 @@ class NoticePageView final : public PageView {
   NoticePageView& operator=(const NoticePageView&) = delete;
 
   void Navigate(const std::wstring& address) override;
-  HWND window() const override { return window_; }
+  HWND hWnd() const override { return window_; }
 
   // The notice for an address, as shown.
   static std::wstring NoticeText(const std::wstring& address);

@@ -17,7 +17,7 @@ class PageView {
   // Starts loading the page at that address (the browser's Navigate with the address alone).
   virtual void Navigate(const std::wstring& address) = 0;
   // The view's own window; null for a view without one.
-  virtual HWND window() const = 0;
+  virtual HWND hWnd() const = 0;
 };
 
 // True when the platform can render web pages (its HTML document object can be created).

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "tests/app/form1_fixture.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/mouse_messages.h"

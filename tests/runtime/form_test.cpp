@@ -152,6 +152,22 @@ TEST_F(Forms, TimersFireOnTheirOwnIntervalsOnlyWhileEnabled) {
   EXPECT_EQ(fastTicks, stoppedAt);
 }
 
+TEST_F(Forms, AnIntervalOfZeroStopsTheSystemTimer) {
+  TestForm& form = application.Load<TestForm>();
+  runtime::WindowTimer timer;
+  int ticks = 0;
+  form.Add(timer);
+  timer.Design({.interval = 10, .enabled = true});
+  timer.Timer = [&ticks] { ++ticks; };
+  while (ticks == 0) PumpFor(20);
+  timer.SetInterval(0);
+  // Not pumped meanwhile: a system timer still running would have a tick waiting.
+  Sleep(100);
+  MSG message{};
+  EXPECT_FALSE(PeekMessageW(&message, form.hWnd(), WM_TIMER, WM_TIMER, PM_REMOVE));
+  EXPECT_TRUE(timer.Enabled());
+}
+
 TEST_F(Forms, TabMovesThroughEnabledVisibleControlsInOrderBothWays) {
   TestForm& form = application.Load<TestForm>();
   runtime::CommandButton first, disabled, hidden, last;

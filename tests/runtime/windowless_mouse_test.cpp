@@ -140,6 +140,23 @@ TEST_F(WindowlessMouse, AHandlerThatClosesTheFormEndsTheEvent) {
   EXPECT_EQ(form.log, (std::vector<std::string>{"Form_Unload"}));
 }
 
+TEST_F(WindowlessMouse, AControlDestroyedBeforeItsFormLeavesIt) {
+  {
+    Label gone;
+    gone.Design({.place = {3000, 150, 600, 300}, .caption = L"gone"});
+    form.Add(gone);
+    gone.Click = form.Note("gone.Click");
+    ValidateRect(form.hWnd(), nullptr);
+  }
+  EXPECT_EQ(form.WindowlessControls().size(), 4u);
+  // Its place is repainted, and a click there reaches the form.
+  EXPECT_TRUE(GetUpdateRect(form.hWnd(), nullptr, FALSE));
+  UpdateWindow(form.hWnd());
+  ClickAt(210, 15);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"Form_MouseDown 1 0 3150 225", "Form_MouseUp 1 0 3150 225",
+                                                "Form_Click"}));
+}
+
 TEST_F(WindowlessMouse, ShowingOrHidingAControlRepaintsItsPlace) {
   ValidateRect(form.hWnd(), nullptr);
   hidden.SetVisible(true);

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "tests/musiclist/main_window.h"
+#include "tests/app/main_window.h"
 #include "tests/support/message_pump.h"
 
 namespace quavlet::test {

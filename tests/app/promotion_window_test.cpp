@@ -25,7 +25,7 @@ class RecordingPageView final : public PageView {
  public:
   explicit RecordingPageView(std::vector<std::wstring>& addresses) : addresses_(addresses) {}
   void Navigate(const std::wstring& address) override { addresses_.push_back(address); }
-  HWND window() const override { return nullptr; }
+  HWND hWnd() const override { return nullptr; }
 
  private:
   std::vector<std::wstring>& addresses_;
@@ -144,7 +144,7 @@ TEST_F(PromotionWindowTest, WithoutAnHtmlEngineItShowsANoticeWithTheAddressAndCl
   if (CanRenderWebPages()) GTEST_SKIP() << "this platform renders pages: the browser itself is shown";
   Form4& window = application_.Show<Form4>();
   FlushEvents();
-  const HWND notice = window.WebBrowser1.View()->window();
+  const HWND notice = window.WebBrowser1.View()->hWnd();
   ASSERT_TRUE(notice);
   wchar_t text[512] = {};
   GetWindowTextW(notice, text, 512);

@@ -24,7 +24,7 @@ class MainWindowPoll final : public StatusPollTarget {
  public:
   explicit MainWindowPoll(Form1& form) : form_(form) {}
   void ShowStatusText(const std::wstring& status) override { form_.Label8.SetCaption(status); }
-  void ShowUnplayableNotice() override { form_.application().Show<Form3>(); }
+  void ShowUnplayableNotice() override { form_.ShowUnplayableNotice(); }
   void SetPlayPauseCaption(std::wstring_view caption) override { form_.Command2.SetText(caption); }
 
  private:
@@ -32,6 +32,14 @@ class MainWindowPoll final : public StatusPollTarget {
 };
 
 }  // namespace
+
+void Form1::ShowUnplayableNotice() {
+  runtime::Application& owner = application();
+  // When the notice closes itself it stops the poll, unless the main window has closed by then.
+  owner.Show<Form3>().TimeUp = [&owner] {
+    if (Form1* main = owner.Find<Form1>()) main->Timer1.SetEnabled(false);
+  };
+}
 
 void Form1::ListView1_DblClick() {
   // The row is looked up again by the selection's position; with no selection the read fails.

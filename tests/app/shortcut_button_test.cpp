@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/Form1.h"
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "runtime/Application.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"

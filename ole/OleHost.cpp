@@ -1,4 +1,4 @@
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 #include <ocidl.h>
 
@@ -44,7 +44,7 @@ STDMETHODIMP OleClientSite::GetContainer(IOleContainer** container) {
 
 STDMETHODIMP OleClientSite::GetWindow(HWND* window) {
   if (!window) return E_POINTER;
-  *window = host_.window();
+  *window = host_.hWnd();
   return S_OK;
 }
 

@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "runtime/Clipboard.h"
-#include "tests/musiclist/main_window.h"
+#include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
 #include "tests/support/message_pump.h"
 

@@ -96,7 +96,7 @@ TEST_F(OverlayTest, OnlyTheSignAndTheTextAreDrawnTheRestIsTheKeyColour) {
 TEST_F(OverlayTest, ItsTickStopsTheMainWindowsPollAndClosesIt) {
   Form1& main = application_.Show<Form1>();
   main.Timer1.SetEnabled(true);
-  application_.Show<Form3>();
+  main.ShowUnplayableNotice();
   const ULONGLONG shown = GetTickCount64();
   ASSERT_TRUE(PumpUntil([&] { return !Overlay(); }, 4000));
   const ULONGLONG open = GetTickCount64() - shown;
@@ -108,7 +108,7 @@ TEST_F(OverlayTest, ItsTickStopsTheMainWindowsPollAndClosesIt) {
 TEST_F(OverlayTest, AClickOnThePictureClosesItAndLeavesThePollRunning) {
   Form1& main = application_.Show<Form1>();
   main.Timer1.SetEnabled(true);
-  application_.Show<Form3>();
+  main.ShowUnplayableNotice();
   ClickAt(100, 60);
   EXPECT_FALSE(Overlay());
   EXPECT_TRUE(main.Timer1.Enabled());
@@ -122,7 +122,7 @@ TEST_F(OverlayTest, AClickOnTheWindowOutsideThePictureClosesItToo) {
 
 TEST_F(OverlayTest, ATickWithTheMainWindowGoneOnlyClosesTheOverlay) {
   Form1& main = application_.Show<Form1>();
-  application_.Show<Form3>();
+  main.ShowUnplayableNotice();
   main.Unload();
   FlushEvents();
   ASSERT_FALSE(application_.Find<Form1>());

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "musiclist/ReplyDeadlineForTests.h"
-#include "tests/musiclist/failing_allocation.h"
-#include "tests/musiclist/main_window.h"
+#include "tests/app/failing_allocation.h"
+#include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/window_queries.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/Form1.h"
-#include "app/Site.h"
+#include "windows/Site.h"
 #include "assets/resource_ids.h"
 #include "runtime/Application.h"
 #include "tests/support/message_pump.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "tests/player/MainWindowFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 namespace quavlet {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/support/message_pump.h"
-#include "windows/OleHost.h"
+#include "ole/OleHost.h"
 
 namespace quavlet {
 namespace {
@@ -40,13 +40,13 @@ TEST(OleControlHost, HostsTheWebBrowserInPlaceAtTheGivenBounds) {
   ASSERT_TRUE(host);
   test::FlushEvents();
 
-  const RECT placed = WindowRectIn(host->window(), frame.get());
+  const RECT placed = WindowRectIn(host->hWnd(), frame.get());
   EXPECT_EQ(placed.left, 10);
   EXPECT_EQ(placed.top, 20);
   EXPECT_EQ(placed.right, 310);
   EXPECT_EQ(placed.bottom, 220);
-  EXPECT_EQ(GetParent(host->window()), frame.get());
-  EXPECT_TRUE(GetWindowLongW(host->window(), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_EQ(GetParent(host->hWnd()), frame.get());
+  EXPECT_TRUE(GetWindowLongW(host->hWnd(), GWL_STYLE) & WS_TABSTOP);
   EXPECT_EQ(host->FrameWindow(), frame.get());
 
   EXPECT_TRUE(host->Query<IWebBrowser2>());
@@ -55,7 +55,7 @@ TEST(OleControlHost, HostsTheWebBrowserInPlaceAtTheGivenBounds) {
   ASSERT_TRUE(inPlace);
   HWND controlWindow = nullptr;
   ASSERT_EQ(inPlace->GetWindow(&controlWindow), S_OK);
-  EXPECT_TRUE(IsChild(host->window(), controlWindow));
+  EXPECT_TRUE(IsChild(host->hWnd(), controlWindow));
 }
 
 TEST(OleControlHost, TheControlFollowsTheHostWindowsSize) {
@@ -66,7 +66,7 @@ TEST(OleControlHost, TheControlFollowsTheHostWindowsSize) {
   HWND controlWindow = nullptr;
   ASSERT_EQ(inPlace->GetWindow(&controlWindow), S_OK);
 
-  MoveWindow(host->window(), 0, 0, 320, 240, TRUE);
+  MoveWindow(host->hWnd(), 0, 0, 320, 240, TRUE);
   test::FlushEvents();
   RECT outer;
   GetWindowRect(controlWindow, &outer);
@@ -85,7 +85,7 @@ TEST(OleControlHost, DestroyingTheHostDestroysItsWindow) {
   TestFrame frame;
   auto host = OleControlHost::Create(frame.get(), RECT{0, 0, 200, 100}, CLSID_WebBrowser);
   ASSERT_TRUE(host);
-  const HWND window = host->window();
+  const HWND window = host->hWnd();
   host.reset();
   EXPECT_FALSE(IsWindow(window));
 }
@@ -96,7 +96,7 @@ TEST(OleControlHost, TheControlIsClosedWhenItsParentWindowGoesFirst) {
   ASSERT_TRUE(host);
   ASSERT_TRUE(host->Query<IWebBrowser2>());
   frame.reset();
-  EXPECT_FALSE(IsWindow(host->window()));
+  EXPECT_FALSE(IsWindow(host->hWnd()));
   EXPECT_FALSE(host->Query<IWebBrowser2>()) << "closed and released with its window";
   host.reset();  // and the host itself goes quietly afterwards
 }

@@ -103,7 +103,7 @@ class OleControlHost {
   OleControlHost(const OleControlHost&) = delete;
   OleControlHost& operator=(const OleControlHost&) = delete;
 
-  HWND window() const { return window_; }
+  HWND hWnd() const { return window_; }
   // The control under another of its interfaces; empty when it doesn't offer it.
   template <typename Interface>
   Microsoft::WRL::ComPtr<Interface> Query() const {

@@ -1,4 +1,4 @@
-#include "tests/musiclist/failing_allocation.h"
+#include "tests/app/failing_allocation.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/musiclist/main_window.h"
+#include "tests/app/main_window.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -78,7 +78,7 @@ TEST(SecondaryWindowLifetime, ClosingTheMainWindowKeepsTheProgramRunningUntilThe
   runtime::Application application(GetModuleHandleW(nullptr));
   Form1& main = application.Show<Form1>();
   main.Timer1.SetEnabled(true);
-  application.Show<Form3>();
+  main.ShowUnplayableNotice();
   main.Unload();
   test::FlushEvents();
   ASSERT_EQ(application.OpenFormCount(), 1);
