@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# `make test`: builds everything, runs every test headless, ends with 'N passed, N failed'.
+# `make test`: builds the program and its tests, runs every test headless, ends with 'N passed, N failed'.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup/deps.sh || exit 1
