@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup/deps.sh
 source tools/setup/build.sh
+quavlet_one_session build/x86_64 "$quavlet_root/tools/run.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet
 
 source tools/setup/wine-env.sh build/x86_64

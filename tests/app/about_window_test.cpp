@@ -257,8 +257,7 @@ class AboutWindowUnderPointer : public AboutWindow {
     };
     const std::wstring b = std::to_wstring(button);
     return pointer_.Run(L"mousemove " + at(0) + L" sleep 0.2 mousedown " + b + L" sleep 0.1 mousemove " + at(1) +
-                        L" sleep 0.1 mousemove " + at(2) + L" sleep 0.2 mouseup " + b +
-                        L" sleep 0.2 key Escape sleep 0.1");
+                        L" sleep 0.1 mousemove " + at(2) + L" sleep 0.2 mouseup " + b + L" sleep 0.2 key Escape");
   }
 
   RealPointer pointer_;
@@ -269,6 +268,7 @@ TEST_F(AboutWindowUnderPointer, APressOnTheFaceMovesTheWindowWithAnyButton) {
     SCOPED_TRACE(button);
     const RECT before = Frame();
     ASSERT_TRUE(Drag(button, kFace, -30, 20));
+    PumpUntil([&] { return Frame().left != before.left || Frame().top != before.top; }, RealPointer::kNeverArrives);
     EXPECT_EQ(Frame().left - before.left, -30);
     EXPECT_EQ(Frame().top - before.top, 20);
     EXPECT_TRUE(form->IsLoaded());
@@ -280,6 +280,7 @@ TEST_F(AboutWindowUnderPointer, APressOnALabelOrThePictureDoesNotMoveIt) {
     SCOPED_TRACE(std::to_string(place.x) + "," + std::to_string(place.y));
     const RECT before = Frame();
     ASSERT_TRUE(Drag(1, place, -30, 20));
+    RealPointer::LetLateEventsIn();
     EXPECT_EQ(Frame().left, before.left);
     EXPECT_EQ(Frame().top, before.top);
   }
@@ -288,16 +289,18 @@ TEST_F(AboutWindowUnderPointer, APressOnALabelOrThePictureDoesNotMoveIt) {
 TEST_F(AboutWindowUnderPointer, HoveringThenClickingTheCloseLabelClosesTheWindow) {
   const POINT close = RealPointer::ScreenPoint(Window(), kCloseLabel.x, kCloseLabel.y);
   const std::wstring at = std::to_wstring(close.x) + L" " + std::to_wstring(close.y);
+  const auto hot = [&] { return form->Label6.ForeColor() == Form2::kCloseHotColor; };
   ASSERT_TRUE(pointer_.Run(L"mousemove " + std::to_wstring(close.x - 3) + L" " + std::to_wstring(close.y) +
-                           L" sleep 0.1 mousemove " + at + L" sleep 0.2"));
-  EXPECT_EQ(form->Label6.ForeColor(), Form2::kCloseHotColor);
+                           L" sleep 0.1 mousemove " + at));
+  EXPECT_TRUE(PumpUntil(hot, RealPointer::kNeverArrives));
   // Straight out of the window, the hover colour stays.
-  ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 0 -30 sleep 0.2"));
-  EXPECT_EQ(form->Label6.ForeColor(), Form2::kCloseHotColor);
-  ASSERT_TRUE(pointer_.Run(L"mousemove " + at + L" sleep 0.2"));
+  ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 0 -30"));
+  RealPointer::LetLateEventsIn();
+  EXPECT_TRUE(hot());
+  ASSERT_TRUE(pointer_.Run(L"mousemove " + at));
   const HWND window = Window();
-  ASSERT_TRUE(pointer_.Run(L"click 1 sleep 0.2"));
-  EXPECT_FALSE(IsWindow(window));
+  ASSERT_TRUE(pointer_.Run(L"click 1"));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, RealPointer::kNeverArrives));
 }
 
 }  // namespace

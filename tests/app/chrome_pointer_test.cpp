@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/app/form1_fixture.h"
@@ -36,14 +37,19 @@ class ChromeUnderPointer : public MainWindow {
     }
     // Escape ends a move loop that outlived the release, putting the window back where it was:
     // so a move that does not end with its button fails here rather than hanging the test.
-    script += L" sleep 0.2 mouseup " + std::to_wstring(button) + L" sleep 0.2 key Escape sleep 0.1";
+    script += L" sleep 0.2 mouseup " + std::to_wstring(button) + L" sleep 0.2 key Escape";
     return pointer_.Run(script);
   }
 
   bool MoveTo(POINT client) {
     const POINT screen = RealPointer::ScreenPoint(form->hWnd(), client.x, client.y);
     return pointer_.Run(L"mousemove " + Coordinates(screen, -3, 0) + L" sleep 0.1 mousemove " +
-                        Coordinates(screen, 0, 0) + L" sleep 0.2");
+                        Coordinates(screen, 0, 0));
+  }
+
+  // Waits for what the pointer's last events should have done.
+  static bool Then(const std::function<bool()>& condition) {
+    return PumpUntil(condition, RealPointer::kNeverArrives);
   }
 
   static std::wstring Coordinates(POINT point, int dx, int dy) {
@@ -59,12 +65,14 @@ TEST_F(ChromeUnderPointer, APressOnTheDragRowMovesTheWindowWithAnyButton) {
     SCOPED_TRACE(button);
     const RECT before = Frame();
     ASSERT_TRUE(Drag(button, {100, 24}, 40, 30));
+    Then([&] { return Frame().left != before.left || Frame().top != before.top; });
     const RECT after = Frame();
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
 
     // The move ended with the release: the window no longer follows the pointer.
-    ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 25 -35 sleep 0.3"));
+    ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 25 -35"));
+    RealPointer::LetLateEventsIn();
     EXPECT_EQ(Frame().left, after.left);
     EXPECT_EQ(Frame().top, after.top);
   }
@@ -75,6 +83,7 @@ TEST_F(ChromeUnderPointer, APressOnTheTitlePictureOrTheRowAboveDoesNotMoveTheWin
     SCOPED_TRACE(std::to_string(place.x) + "," + std::to_string(place.y));
     const RECT before = Frame();
     ASSERT_TRUE(Drag(1, place, 40, 30));
+    RealPointer::LetLateEventsIn();
     EXPECT_EQ(Frame().left, before.left);
     EXPECT_EQ(Frame().top, before.top);
   }
@@ -82,38 +91,39 @@ TEST_F(ChromeUnderPointer, APressOnTheTitlePictureOrTheRowAboveDoesNotMoveTheWin
 
 TEST_F(ChromeUnderPointer, HoveringTheClosePlaceThenPressingItAsks) {
   ASSERT_TRUE(MoveTo({580, 6}));
-  EXPECT_TRUE(form->CL.Visible());
+  EXPECT_TRUE(Then([&] { return form->CL.Visible(); }));
   EXPECT_FALSE(form->Label6.Visible());
 
   MessageBoxAnswerer answerer({IDCANCEL});
-  ASSERT_TRUE(pointer_.Run(L"click 1 sleep 0.3"));
-  PumpUntil([&] { return !answerer.Seen().empty(); }, 3000);
+  ASSERT_TRUE(pointer_.Run(L"click 1"));
+  Then([&] { return !answerer.Seen().empty(); });
   ASSERT_EQ(answerer.Seen().size(), 1u);
   EXPECT_EQ(answerer.Seen()[0].title, L"提示");
   EXPECT_TRUE(form->IsLoaded());
 
   ASSERT_TRUE(MoveTo({400, 45}));  // the face, between the buttons and the song details
-  EXPECT_FALSE(form->CL.Visible());
+  EXPECT_TRUE(Then([&] { return !form->CL.Visible(); }));
   EXPECT_TRUE(form->Label6.Visible());
 }
 
 TEST_F(ChromeUnderPointer, LeavingTheCloseHighlightStraightOutOfTheWindowKeepsIt) {
   ASSERT_TRUE(MoveTo({580, 6}));
-  ASSERT_TRUE(form->CL.Visible());
-  ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 0 -40 sleep 0.3"));
+  ASSERT_TRUE(Then([&] { return form->CL.Visible(); }));
+  ASSERT_TRUE(pointer_.Run(L"mousemove_relative -- 0 -40"));
+  RealPointer::LetLateEventsIn();
   EXPECT_TRUE(form->CL.Visible());
   EXPECT_FALSE(form->Label6.Visible());
   ASSERT_TRUE(MoveTo({100, 24}));  // the drag row
-  EXPECT_FALSE(form->CL.Visible());
+  EXPECT_TRUE(Then([&] { return !form->CL.Visible(); }));
   EXPECT_TRUE(form->Label6.Visible());
 }
 
 TEST_F(ChromeUnderPointer, HoveringTheMinimisePlaceThenPressingItMinimises) {
   ASSERT_TRUE(MoveTo({520, 6}));
-  EXPECT_TRUE(form->MI.Visible());
+  EXPECT_TRUE(Then([&] { return form->MI.Visible(); }));
   EXPECT_FALSE(form->Label5.Visible());
-  ASSERT_TRUE(pointer_.Run(L"click 1 sleep 0.3"));
-  EXPECT_TRUE(IsIconic(form->hWnd()));
+  ASSERT_TRUE(pointer_.Run(L"click 1"));
+  EXPECT_TRUE(Then([&] { return IsIconic(form->hWnd()) != FALSE; }));
 }
 
 }  // namespace

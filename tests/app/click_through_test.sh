@@ -11,7 +11,7 @@ trap 'rm -f "$log"' EXIT
 "$WINE" "$probe" >"$log" 2>/dev/null &
 probe_pid=$!
 ready=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do   # 30 s: only a probe that never starts takes that long
   ready=$(tr -d '\r' <"$log" | grep '^ready' | head -1)
   [ -n "$ready" ] && break
   sleep 0.1
@@ -22,11 +22,25 @@ if [ -z "$ready" ]; then
   exit 1
 fi
 read -r _ left top <<<"$ready"
-sleep 0.5
 
+# Waits (15 s at most: only a fault takes that long) for a condition given as a command.
+wait_for() {
+  for _ in $(seq 300); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+wait_for shown '^Quavlet$' && wait_for shown '^Background$'
+
+# Each press is answered before the next is made, so the answers come in the order of the presses.
+reported() { [ "$(tr -d '\r' <"$log" | grep -vc '^ready')" -ge "$1" ]; }
+presses=0
 press() {
   xdotool mousemove "$1" "$2" click 1
-  sleep 0.4
+  presses=$((presses + 1))
+  wait_for reported "$presses"
 }
 press $((left + 400)) $((top + 50))   # the face
 press $((left + 330)) $((top + 20))   # the label drawn in the colour key

@@ -3,6 +3,8 @@
 
 #include "tests/player/LoopbackHttpServer.h"
 
+#include <chrono>
+
 namespace quavlet::test {
 
 namespace {
@@ -31,9 +33,23 @@ LoopbackHttpServer::LoopbackHttpServer(std::string body, int status) : body_(std
 }
 
 LoopbackHttpServer::~LoopbackHttpServer() {
+  ReleaseReplies();
   closesocket(listener_);  // wakes accept
   thread_.join();
   WSACleanup();
+}
+
+void LoopbackHttpServer::HoldReplies() {
+  std::lock_guard<std::mutex> lock(holdLock_);
+  holding_ = true;
+}
+
+void LoopbackHttpServer::ReleaseReplies() {
+  {
+    std::lock_guard<std::mutex> lock(holdLock_);
+    holding_ = false;
+  }
+  holdEnded_.notify_all();
 }
 
 std::wstring LoopbackHttpServer::Address(const std::wstring& path) const {
@@ -58,6 +74,10 @@ void LoopbackHttpServer::Answer(uintptr_t connection) {
     request.append(buffer, received);
   }
   ++requests_;
+  {
+    std::unique_lock<std::mutex> lock(holdLock_);
+    holdEnded_.wait_for(lock, std::chrono::seconds(30), [this] { return !holding_; });
+  }
   const std::string body = status_ == 200 ? body_ : std::string();
   std::string reply = "HTTP/1.0 " + std::to_string(status_) + (status_ == 200 ? " OK" : " Not Found") +
                       "\r\nContent-Type: audio/wav\r\nContent-Length: " + std::to_string(body.size()) +
@@ -68,6 +88,7 @@ void LoopbackHttpServer::Answer(uintptr_t connection) {
     if (count <= 0) return;
     sent += count;
   }
+  ++replies_;
   shutdown(connection, SD_SEND);
 }
 

@@ -4,7 +4,9 @@
 // with 404), one connection at a time, on a thread of its own until destroyed.
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -21,6 +23,13 @@ class LoopbackHttpServer {
   // "http://127.0.0.1:<port>" followed by the path given.
   std::wstring Address(const std::wstring& path) const;
   int requests() const { return requests_; }
+  // Replies sent in full.
+  int replies() const { return replies_; }
+
+  // Keeps every reply back until ReleaseReplies (at most 30 s), so that a test sees what
+  // happens while the network has not answered yet.
+  void HoldReplies();
+  void ReleaseReplies();
 
  private:
   void Serve();
@@ -31,6 +40,10 @@ class LoopbackHttpServer {
   uintptr_t listener_;  // a SOCKET, kept out of this header so it can follow <windows.h>
   unsigned short port_ = 0;
   std::atomic<int> requests_{0};
+  std::atomic<int> replies_{0};
+  std::mutex holdLock_;
+  std::condition_variable holdEnded_;
+  bool holding_ = false;
   std::thread thread_;
 };
 

@@ -126,8 +126,11 @@ TEST_F(DirectShowPlayerTest, AnEmptyAddressFailsAtOnceAndStillRaisesTheOpenState
 
 TEST_F(DirectShowPlayerTest, AWebAddressIsFetchedPlayedAndItsCopyRemoved) {
   test::LoopbackHttpServer server(test::ToneWave(800));
+  server.HoldReplies();
   player_->SetUrl(server.Address(L"/songs/1.wav"));
+  EXPECT_EQ(server.replies(), 0) << "setting the address must not wait for the network";
   EXPECT_EQ(player_->Status(), L"正在连接...");
+  server.ReleaseReplies();
   ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
   EXPECT_EQ(server.requests(), 1);
   ASSERT_EQ(TemporaryCopies().size(), 1u);
@@ -149,9 +152,7 @@ TEST_F(DirectShowPlayerTest, DestroyingThePlayerRemovesTheCopy) {
 
 TEST_F(DirectShowPlayerTest, AnAddressNobodyAnswersFailsWithoutHangingOrLeavingFiles) {
   const std::wstring address = L"http://127.0.0.1:" + std::to_wstring(test::UnusedLoopbackPort()) + L"/gone.mp3";
-  const ULONGLONG start = GetTickCount64();
   player_->SetUrl(address);
-  EXPECT_LT(GetTickCount64() - start, 500u) << "setting the address must not wait for the network";
   ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
   EXPECT_TRUE(Contains(player_->Status(), L"无法下载该地址"));
   EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 #include "runtime/ColorKey.h"
 #include "runtime/Clipboard.h"
@@ -132,24 +133,27 @@ TEST_F(Forms, TheMessageLoopEndsWhenTheLastFormHasClosed) {
 TEST_F(Forms, TimersFireOnTheirOwnIntervalsOnlyWhileEnabled) {
   TestForm& form = application.Load<TestForm>();
   runtime::WindowTimer fast, slow, off, zero;
-  int fastTicks = 0, slowTicks = 0, offTicks = 0, zeroTicks = 0;
+  std::vector<ULONGLONG> fastTicks, slowTicks, offTicks, zeroTicks;  // when each tick came
+  const ULONGLONG start = GetTickCount64();
   for (auto [timer, ticks, interval, enabled] :
        {std::tuple{&fast, &fastTicks, 30u, true}, std::tuple{&slow, &slowTicks, 200u, true},
         std::tuple{&off, &offTicks, 30u, false}, std::tuple{&zero, &zeroTicks, 0u, true}}) {
     form.Add(*timer);
     timer->Design({.interval = interval, .enabled = enabled});
-    timer->Timer = [ticks] { ++*ticks; };
+    timer->Timer = [ticks] { ticks->push_back(GetTickCount64()); };
   }
-  PumpFor(500);
-  EXPECT_GE(fastTicks, 5);
-  EXPECT_GE(slowTicks, 1);
-  EXPECT_LT(slowTicks, fastTicks);
-  EXPECT_EQ(offTicks, 0);
-  EXPECT_EQ(zeroTicks, 0);
+  ASSERT_TRUE(PumpUntil([&] { return fastTicks.size() >= 5 && slowTicks.size() >= 2; }, 20000));
+  // However late this thread comes to its ticks, a timer's n-th tick is never due before n of its
+  // intervals have passed (20 ms allowed for the tick count, which moves in steps).
+  constexpr ULONGLONG kTickCountStep = 20;
+  for (size_t n = 0; n < fastTicks.size(); ++n) EXPECT_GE(fastTicks[n] - start + kTickCountStep, (n + 1) * 30) << n;
+  for (size_t n = 0; n < slowTicks.size(); ++n) EXPECT_GE(slowTicks[n] - start + kTickCountStep, (n + 1) * 200) << n;
+  EXPECT_TRUE(offTicks.empty());
+  EXPECT_TRUE(zeroTicks.empty());
   fast.SetEnabled(false);
-  const int stoppedAt = fastTicks;
+  const size_t stoppedAt = fastTicks.size();
   PumpFor(150);
-  EXPECT_EQ(fastTicks, stoppedAt);
+  EXPECT_EQ(fastTicks.size(), stoppedAt);
 }
 
 TEST_F(Forms, AnIntervalOfZeroStopsTheSystemTimer) {

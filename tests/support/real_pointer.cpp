@@ -52,12 +52,12 @@ bool RealPointer::Run(const std::wstring& arguments, DWORD timeoutMilliseconds) 
   const bool finished = PumpUntil(
       [&] { return GetFileAttributesW(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMilliseconds);
   if (!finished) return false;
-  // The last X events reach the windows after the script has ended.
-  PumpFor(150);
   const std::wstring status = ReadSmallFile(markerPath);
   DeleteFileW(markerPath.c_str());
   return status.rfind(L"0", 0) == 0;
 }
+
+void RealPointer::LetLateEventsIn() { PumpFor(300); }
 
 POINT RealPointer::ScreenPoint(HWND window, int clientX, int clientY) {
   POINT point{clientX, clientY};

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/setup/deps.sh
 source tools/setup/build.sh
+quavlet_one_session build/x86_64 "$quavlet_root/tools/query-bench/run.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet_query_bench
 source tools/setup/wine-env.sh build/x86_64
 quavlet_make_prefix

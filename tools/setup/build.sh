@@ -14,6 +14,22 @@ quavlet_build() {
   cmake --build "$dir" -j "$quavlet_jobs" "${targets[@]}"
 }
 
+# quavlet_one_session <build folder> <this script> [its arguments...]: runs the calling script
+# anew holding the build folder's lock, unless it holds it already. Two runs on one build folder
+# would share its Wine prefix and so its wineserver, and the first to end stops that server
+# (wineserver -k) under the other: a Wine process the other is starting then ends at once,
+# silently, before its program runs. So a second run waits for the first.
+quavlet_one_session() {
+  local dir=$1 script=$2; shift 2
+  [ "${QUAVLET_SESSION:-}" = "$dir" ] && return 0
+  mkdir -p "$dir"
+  if ! flock -n "$dir/session.lock" true; then
+    echo "Waiting for another run on $dir to end..." >&2
+  fi
+  # -o: the programs started under the lock do not hold it, so one left behind blocks nobody.
+  QUAVLET_SESSION=$dir exec flock -o "$dir/session.lock" bash "$script" "$@"
+}
+
 # Starts Xvfb on a free display and exports DISPLAY; quavlet_stop_xvfb ends it.
 quavlet_start_xvfb() {
   local display

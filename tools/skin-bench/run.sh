@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/setup/build.sh
+quavlet_one_session build/x86_64 "$quavlet_root/tools/skin-bench/run.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON skin-bench >/dev/null
 source tools/setup/wine-env.sh build/x86_64
 quavlet_make_prefix

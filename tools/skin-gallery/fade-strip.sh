@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 picture=${1:-docs/skin-fade.png}
 source tools/setup/build.sh
+quavlet_one_session build/x86_64 "$quavlet_root/tools/skin-gallery/fade-strip.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON skin-gallery >/dev/null
 source tools/setup/wine-env.sh build/x86_64
 quavlet_make_prefix
