@@ -16,6 +16,11 @@ struct SkinEngineState {
   bool HasTrackMouseEvent = false;
   // Windows whose procedure the engine has replaced and not yet given back, forms included.
   std::int32_t SkinnedWindowCount = 0;
+  // The display DC and the scratch DC of the open DrawingDcShare (SkinGdi.h), 0 when none is
+  // open; the scratch DC is made when first asked for.
+  HDC SharedDisplayDc = nullptr;
+  HDC SharedScratchDc = nullptr;
+  SIZE SharedScratchSize{};
 };
 
 SkinEngineState& Engine();
