@@ -24,23 +24,28 @@ HDC SharedScratchOf(int width, int height) {
   return engine.SharedScratchDc;
 }
 
+// The share's display DC, made when first asked for.
+HDC SharedDisplayDc() {
+  SkinEngineState& engine = Engine();
+  if (!engine.SharedDisplayDc) engine.SharedDisplayDc = MakeDisplayDc();
+  return engine.SharedDisplayDc;
+}
+
 }  // namespace
 
 DisplayDc::DisplayDc()
-    : owned_(Engine().SharedDisplayDc ? nullptr : MakeDisplayDc()),
-      dc_(owned_ ? owned_.get() : Engine().SharedDisplayDc) {}
+    : owned_(Engine().DrawingShareOpen ? nullptr : MakeDisplayDc()),
+      dc_(owned_ ? owned_.get() : SharedDisplayDc()) {}
 
 ScratchDc::ScratchDc(int width, int height)
-    : owned_(Engine().SharedDisplayDc == nullptr),
+    : owned_(!Engine().DrawingShareOpen),
       dc_(owned_ ? CreateMemoryDC(width, height) : SharedScratchOf(width, height)) {}
 
 ScratchDc::~ScratchDc() {
   if (owned_) DeleteMemoryDC(dc_);
 }
 
-DrawingDcShare::DrawingDcShare() : outermost_(Engine().SharedDisplayDc == nullptr) {
-  if (outermost_) Engine().SharedDisplayDc = MakeDisplayDc();
-}
+DrawingDcShare::DrawingDcShare() : outermost_(!Engine().DrawingShareOpen) { Engine().DrawingShareOpen = true; }
 
 DrawingDcShare::~DrawingDcShare() {
   if (!outermost_) return;
@@ -49,6 +54,7 @@ DrawingDcShare::~DrawingDcShare() {
   DeleteMemoryDC(std::exchange(engine.SharedScratchDc, nullptr));
   engine.SharedScratchSize = SIZE{};
   if (HDC dc = std::exchange(engine.SharedDisplayDc, nullptr)) DeleteDC(dc);
+  engine.DrawingShareOpen = false;
 }
 
 }  // namespace quavlet::skin

@@ -45,8 +45,9 @@ class ScratchDc {
 };
 
 // Opens, for its scope, one display DC and one scratch DC that every DisplayDc and ScratchDc
-// of this thread borrow. Shares nest: the outermost makes the display DC and deletes both at
-// its end, so nothing outlives the call that opened it.
+// of this thread borrow; each is made when first asked for, so a scope that composes nothing
+// costs nothing. Shares nest: the outermost deletes both at its end, so nothing outlives the
+// call that opened it.
 class DrawingDcShare {
  public:
   DrawingDcShare();
