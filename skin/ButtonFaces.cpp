@@ -8,6 +8,7 @@
 #include "skin/SkinArt.h"
 #include "skin/SkinAtlas.h"
 #include "skin/SkinBlit.h"
+#include "skin/SkinGdi.h"
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 
@@ -60,6 +61,8 @@ void RenderButtonFaces(HWND window) {
                             reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)),
                             GetFocus() == window};
   const SkinProperties properties(window);
+  // The four faces are composed against one display DC (inside an attach, the attach's).
+  const DrawingDcShare display;
   for (int state = kStateNormal; state <= kStateDisabled; ++state) {
     if (HDC face = properties.FaceDc(state)) RenderFace(face, state, content);
   }

@@ -27,8 +27,11 @@ void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, gdi
 
 void SetRoundedRegion(HWND window, const WindowBox& box) {
   gdi::Region region(CreateRoundRectRgn(0, 0, box.width + 1, box.height + 1, kCornerDiameter, kCornerDiameter));
+  // Redrawn at once where it can be seen. A hidden button (the main window's, while it loads)
+  // has nothing on screen to redraw, and the redraw costs milliseconds under Wine; it is
+  // painted in full when shown.
   // The window owns the region from here on.
-  if (SetWindowRgn(window, region.get(), TRUE)) region.release();
+  if (SetWindowRgn(window, region.get(), IsWindowVisible(window))) region.release();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "skin/SkinAtlas.h"
 #include "skin/SkinEngine.h"
+#include "skin/SkinGdi.h"
 
 namespace quavlet::skin {
 
@@ -55,6 +56,8 @@ bool IsFunctionExported(const char* procName, const wchar_t* moduleName) {
 }
 
 std::int32_t AttachSkin(HWND window) {
+  // The atlas and every button face of the window are composed against one display DC.
+  const DrawingDcShare display;
   // The engine starts before the handle is looked at: even a null handle starts it.
   if (!Engine().EngineStarted) StartEngine();
   return SkinWindow(window);

@@ -4,6 +4,7 @@
 #include "skin/PaintTargets.h"
 #include "skin/PainterColours.h"
 #include "skin/SkinArt.h"
+#include "skin/SkinGdi.h"
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 
@@ -140,6 +141,8 @@ LRESULT PaintEdgeOver(const PaintMessage& paint) {
 }  // namespace
 
 LRESULT HandlePaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // A paint's pieces (a header's sections, a combo's button and arrow) share one display DC.
+  const DrawingDcShare display;
   const PaintMessage paint{previous, window, message, wParam, lParam};
   switch (ClassifyWindow(window)) {
     case ckButton: return PaintButton(paint);
@@ -157,6 +160,7 @@ LRESULT HandlePaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT HandleNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const DrawingDcShare display;
   const PaintMessage paint{previous, window, message, wParam, lParam};
   switch (ClassifyWindow(window)) {
     case ckProgress: return PaintProgressNonClient(paint);

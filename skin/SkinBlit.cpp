@@ -6,7 +6,7 @@
 namespace quavlet::skin {
 
 HDC CreateMemoryDC(int32_t width, int32_t height) {
-  const gdi::MemoryDc display = CreateDisplayDc();
+  const DisplayDc display;
   if (!display) return nullptr;
   gdi::MemoryDc memory(CreateCompatibleDC(display.get()));
   if (!memory) return nullptr;

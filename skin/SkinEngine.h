@@ -16,6 +16,12 @@ struct SkinEngineState {
   bool HasTrackMouseEvent = false;
   // Windows whose procedure the engine has replaced and not yet given back, forms included.
   std::int32_t SkinnedWindowCount = 0;
+  // Whether a DrawingDcShare (SkinGdi.h) is open, and its display DC and scratch DC, each made
+  // when first asked for (0 until then and once the share has closed).
+  bool DrawingShareOpen = false;
+  HDC SharedDisplayDc = nullptr;
+  HDC SharedScratchDc = nullptr;
+  SIZE SharedScratchSize{};
 };
 
 SkinEngineState& Engine();

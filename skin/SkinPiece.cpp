@@ -1,6 +1,7 @@
 // The nine-slice blit: corners unscaled, edges stretched along one axis, the centre along both.
 
 #include "skin/SkinBlit.h"
+#include "skin/SkinGdi.h"
 
 namespace quavlet::skin {
 namespace {
@@ -52,7 +53,7 @@ int32_t DrawSkinPiece(HDC destDC, int32_t x, int32_t y, int32_t width, int32_t h
                       int32_t bottom, std::optional<COLORREF> keyColour) {
   if (width == 0 || height == 0 || srcWidth == 0 || srcHeight == 0) return 0;
   // Composed off-screen so the destination receives the finished image in one copy.
-  const ScopedMemoryDC scratch(width, height);
+  const ScratchDc scratch(width, height);
   if (!scratch) return 0;
   ComposePieces(scratch.get(), width, height, srcDC, {srcX, srcY, srcWidth, srcHeight}, left,
                 top, right, bottom);

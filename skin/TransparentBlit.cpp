@@ -26,7 +26,7 @@ COLORREF TranslateKey(COLORREF key, HPALETTE palette) {
 void TransparentBlit(HDC destDC, int32_t x, int32_t y, int32_t width, int32_t height,
                      HDC srcDC, int32_t srcX, int32_t srcY, COLORREF keyColour,
                      HPALETTE palette) {
-  const gdi::MemoryDc display = CreateDisplayDc();
+  const DisplayDc display;
   gdi::Palette halftone;
   if (!palette) {
     halftone.reset(CreateHalftonePalette(display.get()));

@@ -68,8 +68,11 @@ void UndoByKind(HWND window, const SkinProperties& properties) {
   }
 }
 
-// Frame and client are drawn again, now through whichever procedure the window has.
+// Frame and client are drawn again, now through whichever procedure the window has. A window
+// that is not visible (the main window's controls while it loads) has nothing on screen to
+// draw again; showing it paints it in full, through the same procedure.
 void Repaint(HWND window) {
+  if (!IsWindowVisible(window)) return;
   SendMessageW(window, WM_NCPAINT, kWholeFrame, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
