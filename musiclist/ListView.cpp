@@ -76,8 +76,10 @@ ListView::~ListView() {
 }
 
 DWORD ListView::Style() const {
-  // A virtual list: the rows live here and the window asks for the texts it shows.
-  return (ListViewWindow::Style() & ~LVS_TYPEMASK) | kViewStyles[view_] | LVS_OWNERDATA;
+  // A virtual list: the rows live here and the window asks for the texts it shows. One row at a
+  // time is the selected song, so a Shift+click never makes a range of them.
+  return (ListViewWindow::Style() & ~LVS_TYPEMASK) | kViewStyles[view_] | LVS_OWNERDATA |
+         LVS_SINGLESEL;
 }
 
 void ListView::OnCreated() {
@@ -302,7 +304,9 @@ LRESULT CALLBACK ListView::Subclass(HWND window, UINT message, WPARAM wParam, LP
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (reinterpret_cast<ListView*>(self)->TakePressBesideRows(message, lParam)) return 0;
-      return DefSubclassProc(window, message, wParam, lParam);
+      // A Ctrl+click would take the selection off the row it hits and leave a view with rows but
+      // none selected; a press on a row always selects it.
+      return DefSubclassProc(window, message, wParam & ~MK_CONTROL, lParam);
     default:
       return DefSubclassProc(window, message, wParam, lParam);
   }

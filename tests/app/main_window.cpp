@@ -78,7 +78,7 @@ DWORD MainWindowTest::ViewType() const {
   return static_cast<DWORD>(GetWindowLongPtrW(form.ListView1.hWnd(), GWL_STYLE)) & LVS_TYPEMASK;
 }
 
-void MainWindowTest::ClickRow(int row) {
+void MainWindowTest::ClickRow(int row, WPARAM keys) {
   const HWND view = form.ListView1.hWnd();
   POINT point{20, 200};  // below the rows of a short list
   if (row >= 0) {
@@ -89,8 +89,8 @@ void MainWindowTest::ClickRow(int row) {
   }
   const LPARAM where = MAKELPARAM(point.x, point.y);
   // The control follows a press until the button comes up: the release waits in the queue.
-  PostMessageW(view, WM_LBUTTONUP, 0, where);
-  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageW(view, WM_LBUTTONUP, keys, where);
+  SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON | keys, where);
   FlushEvents();
 }
 

@@ -34,7 +34,7 @@ class MainWindowTest : public testing::Test {
   DWORD ViewType() const;
 
   // Selects a row (from 0) and clicks it as the pointer would; -1 clicks the empty view.
-  void ClickRow(int row);
+  void ClickRow(int row, WPARAM keys = 0);
 
   static std::vector<std::wstring> Entries(const runtime::ListBox& list);
 

@@ -68,6 +68,16 @@ TEST_F(SongViewTest, AClickBesideTheRowsKeepsTheSelectedRowAndShowsItAgain) {
   EXPECT_EQ(form.GuRL.Caption(), L"http://" + ServiceHost() + L"/songs/night_song-2.wav");
   EXPECT_TRUE(form.ListView1.Enabled());
   EXPECT_TRUE(form.Command2.Enabled());
+  // Ctrl or Shift on a row neither takes the selection off it nor selects a second one. (Wine's
+  // control takes no selection off on a Ctrl+click anyway; Windows' does.)
+  ClickRow(2, MK_CONTROL);
+  ClickRow(4, MK_SHIFT);
+  ClickRow(4, MK_CONTROL);
+  EXPECT_TRUE(TakeBoxes().empty());
+  ASSERT_TRUE(form.ListView1.SelectedItem());
+  EXPECT_EQ(form.ListView1.SelectedItem()->Index(), 5);
+  EXPECT_EQ(SendMessageW(form.ListView1.hWnd(), LVM_GETSELECTEDCOUNT, 0, 0), 1);
+  EXPECT_TRUE(form.Command2.Enabled());
 }
 
 TEST_F(SongViewTest, ADoubleClickOnTheAddressCopiesIt) {
