@@ -64,3 +64,37 @@ function(quavlet_native_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
+
+# quavlet_delay_import(<dll> <function>@<argument bytes>...): a library target
+# quavlet_delay_<dll> that imports the listed functions of <dll>.dll on their first call instead
+# of at the program's start, for system DLLs that only a user's action needs (the download, the
+# shortcut). Loading them at start costs a start-up as much as a whole bare window's under Wine.
+# The byte counts are the stdcall decoration the 32-bit linker looks for.
+function(quavlet_delay_import dll)
+  if(NOT WIN32)
+    return()
+  endif()
+  if(NOT CMAKE_DLLTOOL)
+    message(FATAL_ERROR "quavlet_delay_import(${dll}): no dlltool")
+  endif()
+  set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+  foreach(function IN LISTS ARGN)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+      string(REGEX REPLACE "@[0-9]+$" "" function ${function})
+    endif()
+    string(APPEND def "${function}\n")
+  endforeach()
+  set(dir ${CMAKE_BINARY_DIR}/delay-imports)
+  file(WRITE ${dir}/${dll}.def.new ${def})
+  file(COPY_FILE ${dir}/${dll}.def.new ${dir}/${dll}.def ONLY_IF_DIFFERENT)
+  set(library ${dir}/libquavlet_delay_${dll}.a)
+  # --kill-at: the DLL exports the undecorated names the 32-bit symbols stand for.
+  add_custom_command(OUTPUT ${library}
+    COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${dir}/${dll}.def --output-delaylib ${library}
+    DEPENDS ${dir}/${dll}.def
+    COMMENT "Delay-import library for ${dll}.dll")
+  add_custom_target(quavlet_delay_${dll}_library DEPENDS ${library})
+  add_library(quavlet_delay_${dll} INTERFACE)
+  add_dependencies(quavlet_delay_${dll} quavlet_delay_${dll}_library)
+  target_link_libraries(quavlet_delay_${dll} INTERFACE ${library})
+endfunction()
