@@ -11,7 +11,6 @@
 namespace quavlet {
 namespace {
 
-constexpr UINT_PTR kUpdateSubclassId = 2;
 // Posted to the view itself once rows or columns have changed: its handler brings the window
 // up to date all at once.
 constexpr UINT kUpdateMessage = WM_APP + 0x51;
@@ -71,10 +70,6 @@ int ColumnHeadersCollection::Count() const { return view_.columnCount_; }
 
 ListView::ListView() = default;
 
-ListView::~ListView() {
-  if (hWnd()) RemoveWindowSubclass(hWnd(), Subclass, kUpdateSubclassId);
-}
-
 DWORD ListView::Style() const {
   // A virtual list: the rows live here and the window asks for the texts it shows. One row at a
   // time is the selected song, so a Shift+click never makes a range of them.
@@ -84,7 +79,6 @@ DWORD ListView::Style() const {
 
 void ListView::OnCreated() {
   ListViewWindow::OnCreated();
-  SetWindowSubclass(hWnd(), Subclass, kUpdateSubclassId, reinterpret_cast<DWORD_PTR>(this));
   // A click anywhere on a row selects it, not only on its number.
   SendMessageW(hWnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   if (!rows_.empty()) {
@@ -295,20 +289,19 @@ bool ListView::WindowColumnIs(int index, const LVCOLUMNW& wanted) const {
          std::wstring_view(text) == wanted.pszText;
 }
 
-LRESULT CALLBACK ListView::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR self) {
+LRESULT ListView::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kUpdateMessage:
-      reinterpret_cast<ListView*>(self)->Update();
+      Update();
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (reinterpret_cast<ListView*>(self)->TakePressBesideRows(message, lParam)) return 0;
+      if (TakePressBesideRows(message, lParam)) return 0;
       // A Ctrl+click would take the selection off the row it hits and leave a view with rows but
       // none selected; a press on a row always selects it.
-      return DefSubclassProc(window, message, wParam & ~MK_CONTROL, lParam);
+      return ListViewWindow::OnWindowMessage(message, wParam & ~MK_CONTROL, lParam);
     default:
-      return DefSubclassProc(window, message, wParam, lParam);
+      return ListViewWindow::OnWindowMessage(message, wParam, lParam);
   }
 }
 

@@ -93,7 +93,6 @@ class ListView : public runtime::ListViewWindow {
   static constexpr int kColumnCount = 4;
 
   ListView();
-  ~ListView() override;
 
   ListItemsCollection& ListItems() { return listItems_; }
   const ListItemsCollection& ListItems() const { return listItems_; }
@@ -114,6 +113,7 @@ class ListView : public runtime::ListViewWindow {
   DWORD Style() const override;
   void OnCreated() override;
   LRESULT OnNotify(const NMHDR& header) override;
+  LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   friend class ListItem;
@@ -150,8 +150,6 @@ class ListView : public runtime::ListViewWindow {
   // A press of the left button beside the rows of a view that has rows keeps the selected row
   // and reports the click (or double-click) for it; true when the press was taken so.
   bool TakePressBesideRows(UINT message, LPARAM where);
-  static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR self);
 
   ListItemsCollection listItems_{*this};
   ColumnHeadersCollection columnHeaders_{*this};

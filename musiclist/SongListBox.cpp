@@ -1,29 +1,13 @@
 #include "musiclist/SongListBox.h"
 
-#include <commctrl.h>
-
 #include <climits>
 
 namespace quavlet {
-namespace {
-
-constexpr UINT_PTR kEntriesSubclassId = 3;
-
-}  // namespace
-
-SongListBox::~SongListBox() {
-  if (hWnd()) RemoveWindowSubclass(hWnd(), Subclass, kEntriesSubclassId);
-}
 
 DWORD SongListBox::Style() const {
   // A no-data list box must be owner-drawn and hold no strings of its own.
   return (runtime::ListBox::Style() & ~(LBS_HASSTRINGS | LBS_SORT)) | LBS_NODATA |
          LBS_OWNERDRAWFIXED;
-}
-
-void SongListBox::OnCreated() {
-  runtime::ListBox::OnCreated();
-  SetWindowSubclass(hWnd(), Subclass, kEntriesSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void SongListBox::SetEntryCount(int count) {
@@ -58,16 +42,14 @@ bool SongListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   return true;
 }
 
-LRESULT CALLBACK SongListBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  const auto& box = *reinterpret_cast<const SongListBox*>(self);
+LRESULT SongListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case LB_GETTEXTLEN: {
-      const auto entry = box.EntryAt(wParam);
+      const auto entry = EntryAt(wParam);
       return entry ? static_cast<LRESULT>(entry->size()) : LB_ERR;
     }
     case LB_GETTEXT: {
-      const auto entry = box.EntryAt(wParam);
+      const auto entry = EntryAt(wParam);
       if (!entry || !lParam) return LB_ERR;
       auto* out = reinterpret_cast<wchar_t*>(lParam);
       entry->copy(out, entry->size());
@@ -75,7 +57,7 @@ LRESULT CALLBACK SongListBox::Subclass(HWND window, UINT message, WPARAM wParam,
       return static_cast<LRESULT>(entry->size());
     }
     default:
-      return DefSubclassProc(window, message, wParam, lParam);
+      return runtime::ListBox::OnWindowMessage(message, wParam, lParam);
   }
 }
 

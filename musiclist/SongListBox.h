@@ -22,7 +22,6 @@ class SongListBox : public runtime::ListBox {
   using EntrySource = std::function<std::optional<std::wstring_view>(int)>;
 
   SongListBox() = default;
-  ~SongListBox() override;
 
   void SetEntrySource(EntrySource source) { source_ = std::move(source); }
   // Tells the window how many entries the source has now.
@@ -30,13 +29,11 @@ class SongListBox : public runtime::ListBox {
 
  protected:
   DWORD Style() const override;
-  void OnCreated() override;
+  LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   std::optional<std::wstring_view> EntryAt(WPARAM index) const;
-  static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR self);
 
   EntrySource source_;
 };

@@ -102,7 +102,7 @@ void Form::AddToolTip(WindowedControl& control) {
   if (!toolTip_ || !control.hWnd() || control.ToolTipText().empty()) return;
   TOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND;  // the control relays the pointer's messages itself
   tool.hwnd = window_;
   tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
   std::wstring text = control.ToolTipText();

@@ -1,22 +1,22 @@
 #include "runtime/WindowedControl.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "runtime/Application.h"
 #include "runtime/Colors.h"
 #include "runtime/Form.h"
 
 namespace quavlet::runtime {
-namespace {
-constexpr UINT_PTR kKeyboardSubclassId = 1;
-}
 
 WindowedControl::WindowedControl(std::wstring className) : className_(std::move(className)) {}
 
 WindowedControl::~WindowedControl() {
   if (form_) form_->Remove(*this);
   if (window_) {
-    RemoveWindowSubclass(window_, KeyboardSubclass, kKeyboardSubclassId);
+    // The procedure stays in place (a skin may sit in front of it and must still see the
+    // window's destruction); without its control it hands every message to the class.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
 }
@@ -43,7 +43,9 @@ bool WindowedControl::Create(Form& form, int id) {
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), form.application().instance(),
                             nullptr);
   if (!window_) return false;
-  SetWindowSubclass(window_, KeyboardSubclass, kKeyboardSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  classProcedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProcedure)));
   ApplyFont();
   OnCreated();
   return true;
@@ -131,33 +133,71 @@ std::optional<LRESULT> WindowedControl::OnControlColor(HDC dc) {
 LRESULT WindowedControl::OnCharacter(WPARAM wParam, LPARAM lParam) {
   // Tab moves the focus (on its key-down); its character is not typed anywhere.
   if (wParam == L'\t') return 0;
+  // The key press may unload the form and this control with it.
   const HWND window = window_;
+  const WNDPROC classProcedure = classProcedure_;
   int character = static_cast<int>(wParam);
   OnKeyPress(character);
   if (character == 0 || !IsWindow(window)) return 0;
-  return DefSubclassProc(window, WM_CHAR, static_cast<WPARAM>(character), lParam);
+  return CallWindowProcW(classProcedure, window, WM_CHAR, static_cast<WPARAM>(character), lParam);
 }
 
-LRESULT CALLBACK WindowedControl::KeyboardSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                   UINT_PTR id, DWORD_PTR self) {
-  auto* control = reinterpret_cast<WindowedControl*>(self);
+LRESULT CALLBACK WindowedControl::ControlProcedure(HWND window, UINT message, WPARAM wParam,
+                                                   LPARAM lParam) {
+  auto* control = reinterpret_cast<WindowedControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!control) {
+    const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+    return CallWindowProcW(classProcedure, window, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    control->window_ = nullptr;
+    return CallWindowProcW(control->classProcedure_, window, message, wParam, lParam);
+  }
+  return control->OnWindowMessage(message, wParam, lParam);
+}
+
+LRESULT WindowedControl::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
-      if (wParam == VK_TAB && control->form_) {
-        control->form_->FocusNextControl(GetKeyState(VK_SHIFT) < 0, window);
+      if (wParam == VK_TAB && form_) {
+        form_->FocusNextControl(GetKeyState(VK_SHIFT) < 0, window_);
         return 0;
       }
       break;
     case WM_CHAR:
-      return control->OnCharacter(wParam, lParam);
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, KeyboardSubclass, id);
-      control->window_ = nullptr;
+      return OnCharacter(wParam, lParam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      RelayToToolTip(message, wParam, lParam);
       break;
     default:
       break;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallClassProcedure(message, wParam, lParam);
+}
+
+LRESULT WindowedControl::CallClassProcedure(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return CallWindowProcW(classProcedure_, window_, message, wParam, lParam);
+}
+
+void WindowedControl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) const {
+  // What the tooltip's own subclass would pass it: the pointer's moves and presses over the tool.
+  if (!form_ || !form_->ToolTipWindow() || design_.toolTip.empty()) return;
+  MSG relayed{};
+  relayed.hwnd = window_;
+  relayed.message = message;
+  relayed.wParam = wParam;
+  relayed.lParam = lParam;
+  relayed.time = static_cast<DWORD>(GetMessageTime());
+  const DWORD position = GetMessagePos();
+  relayed.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  SendMessageW(form_->ToolTipWindow(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 }  // namespace quavlet::runtime

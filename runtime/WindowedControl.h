@@ -3,7 +3,10 @@
 // A control that is a real child window of a standard class. Its design (place, text, tooltip,
 // colours, font, enabled, visible) is kept by the object, applied when the form creates the
 // window and passed on at once while the window exists. Tab, and the character keys of
-// KeyPress, are taken from the window through a subclass, so they work under any message loop.
+// KeyPress, are taken from the window through its own window procedure placed in front of the
+// class's, so they work under any message loop. That procedure finds its control through
+// GWLP_USERDATA: a comctl32 subclass would cost a window-property lookup (a round trip to the
+// window server under Wine) on every message the control gets.
 
 #include <windows.h>
 
@@ -89,19 +92,25 @@ class WindowedControl {
     (void)item;
     return false;
   }
+  // Every message the window gets, before its class's procedure. A control that takes some
+  // messages itself overrides this and hands the rest to its base class.
+  virtual LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The class's own window procedure, for a message passed on.
+  LRESULT CallClassProcedure(UINT message, WPARAM wParam, LPARAM lParam) const;
 
  private:
   friend class Form;
   bool Create(Form& form, int id);
   void ApplyFont();
-  static LRESULT CALLBACK KeyboardSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCharacter(WPARAM wParam, LPARAM lParam);
+  void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   std::wstring className_;
   ControlDesign design_;
   Form* form_ = nullptr;
   HWND window_ = nullptr;
+  WNDPROC classProcedure_ = nullptr;
   gdi::Font font_;
   gdi::Brush backBrush_;
 };

@@ -8,6 +8,7 @@
 #include "runtime/Controls.h"
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/real_pointer.h"
 #include "tests/support/window_queries.h"
 
 namespace quavlet::test {
@@ -98,6 +99,26 @@ TEST_F(WindowedControls, SettersPassOnToTheWindowAtOnce) {
   GetWindowTextW(text.hWnd(), shown, 16);
   EXPECT_STREQ(shown, L"暂/播");
   EXPECT_EQ(ToolTipOf(form.ToolTipWindow(), form.hWnd(), button.hWnd()), L"按一下");
+}
+
+// The control hands the pointer's messages to the form's tooltip itself: the tooltip shows its
+// text once the pointer rests on the control.
+TEST_F(WindowedControls, TheToolTipShowsWhileThePointerRestsOnTheControl) {
+  RealPointer pointer;
+  if (!pointer.Available()) GTEST_SKIP() << "no X display";
+  const HWND tip = form.ToolTipWindow();
+  ASSERT_FALSE(IsWindowVisible(tip));
+  const POINT over = RealPointer::ScreenPoint(button.hWnd(), 20, 10);
+  ASSERT_TRUE(pointer.Run(L"mousemove " + std::to_wstring(over.x) + L" " + std::to_wstring(over.y) +
+                          L" mousemove " + std::to_wstring(over.x + 2) + L" " + std::to_wstring(over.y + 1)));
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, RealPointer::kNeverArrives));
+  wchar_t shown[32] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.lpszText = shown;
+  SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), button.hWnd());
+  EXPECT_STREQ(shown, L"按一下");
 }
 
 TEST_F(WindowedControls, AButtonRaisesClick) {
