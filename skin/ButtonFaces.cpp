@@ -55,16 +55,22 @@ bool KeepsOwnButtonPainting(HWND window) {
 }
 
 void RenderButtonFaces(HWND window) {
+  const SkinProperties properties(window);
+  std::array<HDC, 4> faces{};
+  for (int state = kStateNormal; state <= kStateDisabled; ++state) faces[state] = properties.FaceDc(state);
+  RenderButtonFaces(window, faces);
+}
+
+void RenderButtonFaces(HWND window, const std::array<HDC, 4>& faces) {
   const WindowBox box = GetWindowBox(window);
   const std::wstring caption = GetWindowCaption(window);
   const FaceContent content{box.width, box.height, caption,
                             reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)),
                             GetFocus() == window};
-  const SkinProperties properties(window);
   // The four faces are composed against one display DC (inside an attach, the attach's).
   const DrawingDcShare display;
   for (int state = kStateNormal; state <= kStateDisabled; ++state) {
-    if (HDC face = properties.FaceDc(state)) RenderFace(face, state, content);
+    if (HDC face = faces[state]) RenderFace(face, state, content);
   }
 }
 

@@ -1,5 +1,8 @@
 #include "skin/ButtonSkinning.h"
 
+#include <array>
+#include <utility>
+
 #include "runtime/GdiHandles.h"
 #include "skin/SkinArt.h"
 #include "skin/SkinPainters.h"
@@ -56,14 +59,24 @@ void PrepareCommandButton(HWND window) {
   const WindowBox box = GetWindowBox(window);
   {
     const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
+    std::array<HDC, 4> faces{};
+    // The DC whose format the faces' bitmaps take: the window DC for the first face, then the
+    // first face's DC, which holds a bitmap of the window DC's own format. A bitmap made
+    // compatible with a memory DC takes the format of the bitmap selected into it, and that
+    // spares asking the display for its format again (under Wine, round trips to the window
+    // server each time).
+    HDC format = windowDc.get();
     for (int state = kStateNormal; state <= kStateDisabled; ++state) {
       gdi::MemoryDc face(CreateCompatibleDC(windowDc.get()));
       if (!face) continue;
-      SelectFaceBitmap(properties, state, face.get(),
-                       gdi::Bitmap(CreateCompatibleBitmap(windowDc.get(), box.width, box.height)));
+      gdi::Bitmap bitmap(CreateCompatibleBitmap(format, box.width, box.height));
+      const bool made = static_cast<bool>(bitmap);
+      SelectFaceBitmap(properties, state, face.get(), std::move(bitmap));
+      if (made && format == windowDc.get()) format = face.get();
+      faces[state] = face.get();
       properties.SetFaceDc(state, face.release());
     }
-    RenderButtonFaces(window);
+    RenderButtonFaces(window, faces);
   }
 
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -44,6 +45,8 @@ BorderSize GetBorderSize(HWND window);
 // Command buttons: the four faces are rendered into the window's face DCs (0HDC..3HDC); a paint
 // or fade step blends the face of "OLDSTATE" at "ALPHALEVEL". BlendButtonFace returns 0.
 void RenderButtonFaces(HWND window);
+// The same into face DCs the caller has at hand (in state order; a null DC is skipped).
+void RenderButtonFaces(HWND window, const std::array<HDC, 4>& faces);
 int BlendButtonFace(HWND window, HDC dc);
 
 // Draws the drop-down button of a combo box or drive list in the given state unless the state

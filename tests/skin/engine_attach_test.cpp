@@ -87,6 +87,11 @@ TEST_F(AttachTest, EachKindGetsItsOwnProperties) {
   ASSERT_EQ(AttachSkin(form.get()), 1);
   EXPECT_EQ(Engine().SkinnedWindowCount, 4);
 
+  // Every face has the window DC's own format (its colour depth), whichever DC it was made with.
+  HDC windowDc = GetWindowDC(button);
+  const int windowBitsPerPixel = GetDeviceCaps(windowDc, BITSPIXEL);
+  const int windowPlanes = GetDeviceCaps(windowDc, PLANES);
+  ReleaseDC(button, windowDc);
   for (int state = 0; state < 4; ++state) {
     const std::wstring digit = std::to_wstring(state);
     const auto face = static_cast<HDC>(GetPropW(button, (digit + L"HDC").c_str()));
@@ -98,6 +103,8 @@ TEST_F(AttachTest, EachKindGetsItsOwnProperties) {
     GetObjectW(bitmap, sizeof(size), &size);
     EXPECT_EQ(size.bmWidth, 80);
     EXPECT_EQ(size.bmHeight, 25);
+    EXPECT_EQ(size.bmBitsPixel, windowBitsPerPixel) << state;
+    EXPECT_EQ(size.bmPlanes, windowPlanes) << state;
   }
   SkinProperties buttonProperties(button);
   EXPECT_TRUE(buttonProperties.Has(kOldStyleProperty));
