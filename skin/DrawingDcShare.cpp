@@ -37,6 +37,20 @@ DisplayDc::DisplayDc()
     : owned_(Engine().DrawingShareOpen ? nullptr : MakeDisplayDc()),
       dc_(owned_ ? owned_.get() : SharedDisplayDc()) {}
 
+HDC DisplayDc::BitmapFormatDc() const {
+  SkinEngineState& engine = Engine();
+  if (owned_ || !dc_) return dc_;
+  if (!engine.SharedFormatDc) {
+    gdi::MemoryDc format(CreateCompatibleDC(dc_));
+    gdi::Bitmap pixel(format ? CreateCompatibleBitmap(dc_, 1, 1) : nullptr);
+    if (!pixel) return dc_;
+    // What the bitmap displaces is the DC's stock bitmap, which is never deleted.
+    SelectObject(format.get(), pixel.release());
+    engine.SharedFormatDc = format.release();
+  }
+  return engine.SharedFormatDc;
+}
+
 ScratchDc::ScratchDc(int width, int height)
     : owned_(!Engine().DrawingShareOpen),
       dc_(owned_ ? CreateMemoryDC(width, height) : SharedScratchOf(width, height)) {}
@@ -50,8 +64,9 @@ DrawingDcShare::DrawingDcShare() : outermost_(!Engine().DrawingShareOpen) { Engi
 DrawingDcShare::~DrawingDcShare() {
   if (!outermost_) return;
   SkinEngineState& engine = Engine();
-  // The scratch DC first: it was made against the display DC.
+  // The scratch and format DCs first: they were made against the display DC.
   DeleteMemoryDC(std::exchange(engine.SharedScratchDc, nullptr));
+  DeleteMemoryDC(std::exchange(engine.SharedFormatDc, nullptr));
   engine.SharedScratchSize = SIZE{};
   if (HDC dc = std::exchange(engine.SharedDisplayDc, nullptr)) DeleteDC(dc);
   engine.DrawingShareOpen = false;

@@ -10,8 +10,8 @@ HDC CreateMemoryDC(int32_t width, int32_t height) {
   if (!display) return nullptr;
   gdi::MemoryDc memory(CreateCompatibleDC(display.get()));
   if (!memory) return nullptr;
-  // Compatible with the display, not with the memory DC, whose own bitmap is monochrome.
-  gdi::Bitmap bitmap(CreateCompatibleBitmap(display.get(), width, height));
+  // The display's format, not the new memory DC's, whose own bitmap is monochrome.
+  gdi::Bitmap bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), width, height));
   if (!bitmap) return nullptr;
   // The bitmap it replaces is the DC's stock one-pixel bitmap, which is never deleted.
   SelectObject(memory.get(), bitmap.release());

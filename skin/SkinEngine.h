@@ -22,6 +22,7 @@ struct SkinEngineState {
   HDC SharedDisplayDc = nullptr;
   HDC SharedScratchDc = nullptr;
   SIZE SharedScratchSize{};
+  HDC SharedFormatDc = nullptr;  // one pixel of the display's format (DisplayDc::BitmapFormatDc)
 };
 
 SkinEngineState& Engine();

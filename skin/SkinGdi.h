@@ -20,6 +20,12 @@ class DisplayDc {
 
   HDC get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
+  // The DC to make a display-format bitmap compatible with: the display DC itself or, while a
+  // share is open, the share's one-pixel memory DC holding a bitmap of the display's format
+  // (a bitmap made compatible with a memory DC takes the format of the one selected into it).
+  // Under Wine every bitmap made against the display asks it for its format, a round trip to
+  // the window server; the share asks once.
+  HDC BitmapFormatDc() const;
 
  private:
   gdi::MemoryDc owned_;

@@ -6,6 +6,7 @@
 
 #include "runtime/GdiHandles.h"
 #include "skin/SkinAtlas.h"
+#include "skin/SkinGdi.h"
 #include "tests/skin/base_test_pixels.h"
 #include "tests/support/message_pump.h"
 
@@ -39,6 +40,23 @@ TEST(MemoryDC, OwnsADisplayDepthBitmapOfTheAskedSize) {
   EXPECT_EQ(GetObjectType(dc), 0u);
   EXPECT_EQ(GetObjectType(bitmap), 0u);
   DeleteMemoryDC(nullptr);
+
+  // Inside a share, where the format comes from the share's own one-pixel DC: the same depth,
+  // and nothing of the share outlives it.
+  const HDC screen = GetDC(nullptr);
+  const int displayBits = GetDeviceCaps(screen, BITSPIXEL);
+  ReleaseDC(nullptr, screen);
+  const DWORD before = GdiObjectCount();
+  {
+    const DrawingDcShare share;
+    for (int i = 0; i < 3; ++i) {
+      const ScopedMemoryDC shared(37 + i, 11);
+      const BITMAP sharedInfo = SelectedBitmap(shared.get());
+      EXPECT_EQ(sharedInfo.bmWidth, 37 + i);
+      EXPECT_EQ(sharedInfo.bmBitsPixel, displayBits) << i;
+    }
+  }
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST(MemoryDC, NothingIsLeftBehindMadeOrFailed) {
