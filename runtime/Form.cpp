@@ -83,10 +83,16 @@ bool Form::CreateFormWindow() {
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   }
+  return true;
+}
+
+HWND Form::ToolTipWindow() {
+  if (toolTip_ || !window_) return toolTip_;
   toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                              application_.instance(), nullptr);
-  return true;
+  for (WindowedControl* control : windowed_) AddToolTip(*control);
+  return toolTip_;
 }
 
 void Form::CreateControls() {

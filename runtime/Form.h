@@ -109,8 +109,10 @@ class Form {
   // Moves the focus from a control (the focused one by default) to the next (or previous)
   // windowed control in tab order that is visible, enabled and a tab stop.
   void FocusNextControl(bool backwards, HWND from = GetFocus());
-  // The form's tooltip window, which shows the controls' ToolTipText.
-  HWND ToolTipWindow() const { return toolTip_; }
+  // The form's tooltip window, which shows the controls' ToolTipText. It is made when first
+  // asked for (by the pointer's first move over a control that has a tip): a top-level window
+  // costs milliseconds to make under Wine, and nothing shows it before then.
+  HWND ToolTipWindow();
   void InvalidatePixels(const PixelBox& box);
 
   // The form's own events; a form overrides those it handles.

@@ -56,7 +56,8 @@ void WindowedControl::ApplyFont() {
   font_.reset();
   if (design_.font) font_ = CreateFontFromSpec(*design_.font, form_->Dpi());
   const HFONT font = font_ ? font_.get() : form_->FontHandle();
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // Redrawn only where it can be seen: a control of a form that is loading has nothing on screen.
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(window_));
 }
 
 void WindowedControl::Move(const Place& place) {
@@ -188,7 +189,7 @@ LRESULT WindowedControl::CallClassProcedure(UINT message, WPARAM wParam, LPARAM 
 
 void WindowedControl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) const {
   // What the tooltip's own subclass would pass it: the pointer's moves and presses over the tool.
-  if (!form_ || !form_->ToolTipWindow() || design_.toolTip.empty()) return;
+  if (design_.toolTip.empty() || !form_ || !form_->ToolTipWindow()) return;
   MSG relayed{};
   relayed.hwnd = window_;
   relayed.message = message;

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "runtime/Controls.h"
 #include "tests/runtime/test_form.h"
 #include "tests/support/message_pump.h"
@@ -101,17 +103,43 @@ TEST_F(WindowedControls, SettersPassOnToTheWindowAtOnce) {
   EXPECT_EQ(ToolTipOf(form.ToolTipWindow(), form.hWnd(), button.hWnd()), L"按一下");
 }
 
-// The control hands the pointer's messages to the form's tooltip itself: the tooltip shows its
-// text once the pointer rests on the control.
+// The form's tooltip windows (made by nobody but the form), shown or not.
+std::vector<HWND> ToolTipWindowsOf(HWND form) {
+  struct Search {
+    HWND form;
+    std::vector<HWND> found;
+  } search{form, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM state) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(state);
+        if (GetWindow(window, GW_OWNER) == search.form && ClassOf(window) == TOOLTIPS_CLASSW) {
+          search.found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The control hands the pointer's messages to the form's tooltip itself: the tooltip window is
+// made at the pointer's first move over a control with a tip, and shows the tip once the pointer
+// rests there.
 TEST_F(WindowedControls, TheToolTipShowsWhileThePointerRestsOnTheControl) {
   RealPointer pointer;
   if (!pointer.Available()) GTEST_SKIP() << "no X display";
-  const HWND tip = form.ToolTipWindow();
-  ASSERT_FALSE(IsWindowVisible(tip));
+  EXPECT_TRUE(ToolTipWindowsOf(form.hWnd()).empty()) << "made before anything needed it";
   const POINT over = RealPointer::ScreenPoint(button.hWnd(), 20, 10);
   ASSERT_TRUE(pointer.Run(L"mousemove " + std::to_wstring(over.x) + L" " + std::to_wstring(over.y) +
                           L" mousemove " + std::to_wstring(over.x + 2) + L" " + std::to_wstring(over.y + 1)));
-  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, RealPointer::kNeverArrives));
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        const auto tips = ToolTipWindowsOf(form.hWnd());
+        return tips.size() == 1 && IsWindowVisible(tips.front());
+      },
+      RealPointer::kNeverArrives));
+  const HWND tip = form.ToolTipWindow();
+  EXPECT_EQ(ToolTipWindowsOf(form.hWnd()), std::vector<HWND>{tip});
   wchar_t shown[32] = {};
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
