@@ -1,10 +1,10 @@
 #include "skin/ButtonSkinning.h"
 
 #include <array>
-#include <utility>
 
 #include "runtime/GdiHandles.h"
 #include "skin/SkinArt.h"
+#include "skin/SkinGdi.h"
 #include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 
@@ -58,21 +58,18 @@ void PrepareCommandButton(HWND window) {
   const SkinProperties properties(window);
   const WindowBox box = GetWindowBox(window);
   {
-    const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
+    // The faces are made against the drawing share's display DC (an attach's, when inside
+    // one), which has the format of every window DC on the display. Under Wine each window DC
+    // and each question about the display's format costs round trips to the window server;
+    // the share asks once for all the faces of an attach.
+    const DrawingDcShare share;
+    const DisplayDc display;
     std::array<HDC, 4> faces{};
-    // The DC whose format the faces' bitmaps take: the window DC for the first face, then the
-    // first face's DC, which holds a bitmap of the window DC's own format. A bitmap made
-    // compatible with a memory DC takes the format of the bitmap selected into it, and that
-    // spares asking the display for its format again (under Wine, round trips to the window
-    // server each time).
-    HDC format = windowDc.get();
-    for (int state = kStateNormal; state <= kStateDisabled; ++state) {
-      gdi::MemoryDc face(CreateCompatibleDC(windowDc.get()));
+    for (int state = kStateNormal; display && state <= kStateDisabled; ++state) {
+      gdi::MemoryDc face(CreateCompatibleDC(display.get()));
       if (!face) continue;
-      gdi::Bitmap bitmap(CreateCompatibleBitmap(format, box.width, box.height));
-      const bool made = static_cast<bool>(bitmap);
-      SelectFaceBitmap(properties, state, face.get(), std::move(bitmap));
-      if (made && format == windowDc.get()) format = face.get();
+      SelectFaceBitmap(properties, state, face.get(),
+                       gdi::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
       faces[state] = face.get();
       properties.SetFaceDc(state, face.release());
     }
@@ -128,12 +125,13 @@ void ResizeCommandButton(HWND window) {
   const SkinProperties properties(window);
   const WindowBox box = GetWindowBox(window);
   {
-    const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
-    for (int state = kStateNormal; state <= kStateDisabled; ++state) {
+    const DrawingDcShare share;
+    const DisplayDc display;
+    for (int state = kStateNormal; display && state <= kStateDisabled; ++state) {
       HDC face = properties.FaceDc(state);
       if (!face) continue;
       SelectFaceBitmap(properties, state, face,
-                       gdi::Bitmap(CreateCompatibleBitmap(windowDc.get(), box.width, box.height)));
+                       gdi::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
     }
     RenderButtonFaces(window);
   }
