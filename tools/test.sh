@@ -17,21 +17,13 @@ quavlet_build build/i686 toolchain-i686.cmake OFF quavlet
 set +e
 
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb || exit 1
-
-# A persistent wineserver, booted before ctest: otherwise each test pays ~3 s.
-"$WINESERVER" -p
-"$WINE" wineboot -u </dev/null >/dev/null 2>&1
-quavlet_window_manager off
-
 cleanup() {
-  "$WINESERVER" -k 2>/dev/null
   quavlet_stop_music_service
-  quavlet_stop_xvfb
+  quavlet_end_headless_wine
 }
 trap cleanup EXIT
+# A persistent wineserver, booted before ctest.
+quavlet_headless_wine persistent || exit 1
 
 # The local music list service that the query tests talk to.
 quavlet_start_music_service build/musicservice.log || exit 1

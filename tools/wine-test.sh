@@ -26,18 +26,12 @@ fi
 
 source tools/musicservice/service.sh
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb || exit 1
 cleanup() {
-  "$WINESERVER" -k 2>/dev/null
   quavlet_stop_music_service
-  quavlet_stop_xvfb
+  quavlet_end_headless_wine
 }
 trap cleanup EXIT
-"$WINESERVER" -p
-"$WINE" wineboot -u </dev/null >/dev/null 2>&1
-quavlet_window_manager off
+quavlet_headless_wine persistent || exit 1
 quavlet_start_music_service build/musicservice.log || exit 1
 
 "$WINE" "$executable" "$@" 2>&1 | tr -d '\r'

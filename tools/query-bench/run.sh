@@ -8,18 +8,12 @@ source tools/setup/build.sh
 quavlet_one_session build/x86_64 "$quavlet_root/tools/query-bench/run.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet_query_bench
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb
 source tools/musicservice/service.sh
 cleanup() {
   quavlet_stop_music_service
-  "$WINESERVER" -k 2>/dev/null || true
-  quavlet_stop_xvfb
+  quavlet_end_headless_wine
 }
 trap cleanup EXIT
+quavlet_headless_wine persistent
 quavlet_start_music_service build/query-bench-service.log
-"$WINESERVER" -p
-"$WINE" wineboot -u </dev/null >/dev/null 2>&1
-quavlet_window_manager off
 "$WINE" build/x86_64/tools/query-bench/quavlet_query_bench.exe "$@" | tr -d '\r'

@@ -42,6 +42,26 @@ PY
   touch "$WINEPREFIX/$quavlet_prefix_marker"
 }
 
+# quavlet_headless_wine [persistent]: a run under its own Xvfb with the prefix made, HOME in
+# the build folder and no window manager; with "persistent", a wineserver that stays up between
+# the programs started (each would otherwise pay about 3 s to start one) and the prefix brought
+# up to date once. quavlet_end_headless_wine, from the caller's EXIT trap, stops both.
+quavlet_headless_wine() {
+  quavlet_make_prefix
+  export HOME="$QUAVLET_HOME"
+  quavlet_start_xvfb || return 1
+  if [ "${1:-}" = persistent ]; then
+    "$WINESERVER" -p
+    "$WINE" wineboot -u </dev/null >/dev/null 2>&1
+  fi
+  quavlet_window_manager off
+}
+
+quavlet_end_headless_wine() {
+  "$WINESERVER" -k 2>/dev/null || true
+  quavlet_stop_xvfb
+}
+
 # quavlet_window_manager on|off: whether Wine hands its windows to the X window manager. Under
 # Xvfb there is none, and Wine would wait up to 2 s for it each time a shown window goes, so the
 # headless runs switch it off; on a desktop it stays on.

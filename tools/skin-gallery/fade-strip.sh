@@ -11,17 +11,13 @@ source tools/setup/build.sh
 quavlet_one_session build/x86_64 "$quavlet_root/tools/skin-gallery/fade-strip.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON skin-gallery >/dev/null
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb
-quavlet_window_manager off
 frames=$(mktemp -d)
 cleanup() {
-  "$WINESERVER" -k 2>/dev/null || true
-  quavlet_stop_xvfb
+  quavlet_end_headless_wine
   rm -rf "$frames"
 }
 trap cleanup EXIT
+quavlet_headless_wine
 
 timeout 60 "$WINE" build/x86_64/tools/skin-gallery/skin-gallery.exe --live --record-fade "$(winepath -w "$frames" 2>/dev/null || echo "Z:$frames")" >/dev/null 2>&1
 

@@ -8,14 +8,8 @@ source tools/setup/build.sh
 quavlet_one_session build/x86_64 "$quavlet_root/tools/skin-gallery/shoot.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON skin-gallery >/dev/null
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb
-cleanup() {
-  "$WINESERVER" -k 2>/dev/null || true
-  quavlet_stop_xvfb
-}
-trap cleanup EXIT
+trap quavlet_end_headless_wine EXIT
+quavlet_headless_wine
 
 "$WINE" build/x86_64/tools/skin-gallery/skin-gallery.exe >/dev/null 2>&1 &
 window=""

@@ -7,16 +7,7 @@ source tools/setup/build.sh
 quavlet_one_session build/x86_64 "$quavlet_root/tools/startup-bench/run.sh" "$@"
 quavlet_build build/x86_64 toolchain-x86_64.cmake ON quavlet quavlet_startup_bench quavlet_bare_window >/dev/null
 source tools/setup/wine-env.sh build/x86_64
-quavlet_make_prefix
-export HOME="$QUAVLET_HOME"
-quavlet_start_xvfb
-cleanup() {
-  "$WINESERVER" -k 2>/dev/null || true
-  quavlet_stop_xvfb
-}
-trap cleanup EXIT
-"$WINESERVER" -p
-"$WINE" wineboot -u </dev/null >/dev/null 2>&1
-quavlet_window_manager off
+trap quavlet_end_headless_wine EXIT
+quavlet_headless_wine persistent
 "$WINE" build/x86_64/tools/startup-bench/quavlet_startup_bench.exe build/x86_64/app/quavlet.exe \
   build/x86_64/tools/startup-bench/quavlet_bare_window.exe "${1:-7}" | tr -d '\r'
