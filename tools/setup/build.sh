@@ -1,12 +1,18 @@
 # Sourced: configure and build helpers shared by tools/run.sh and tools/test.sh.
 quavlet_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 quavlet_jobs=$(nproc)
+# Paths inside the checkout are hashed relative to it, so another clone hits the same cache.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$quavlet_root}
 
 # quavlet_build <folder> <toolchain file or ""> <tests ON/OFF> [targets...]
 quavlet_build() {
   local dir=$1 toolchain=$2 tests=$3; shift 3
   local args=(-S "$quavlet_root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQUAVLET_TESTS="$tests")
   [ -n "$toolchain" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$quavlet_root/cmake/$toolchain")
+  # Rebuilds after a change, and builds of other checkouts, reuse what was compiled before.
+  if command -v ccache >/dev/null 2>&1; then
+    args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
   # Configured every time: folders of tests and tools are found when configuring.
   cmake "${args[@]}" >/dev/null
   local targets=()
