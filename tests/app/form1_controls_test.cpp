@@ -111,41 +111,36 @@ TEST_F(MainWindow, ControlsStackFrontToBackAsDesigned) {
   EXPECT_EQ(ChildWindowFromPointEx(form->hWnd(), POINT{384, 296}, CWP_SKIPINVISIBLE), form->Command6.hWnd());
 }
 
-struct WindowlessRow {
-  const char* name;
-  const runtime::WindowlessControl* control;
-  Place place;  // twips; a sized label keeps its left and top
-  bool visible;
-};
-
-TEST_F(MainWindow, PicturesAndFixedLabelsAreInPlaceAndVisibleAsDesigned) {
-  const WindowlessRow rows[] = {
-      {"Label10", &form->Label10, {3960, 120, 2055, 375}, true},
-      {"Label9", &form->Label9, {120, 4560, 4575, 255}, true},
-      {"Image5", &form->Image5, {0, 0, 3405, 360}, true},
-      {"Image4", &form->Image4, {1680, 0, 975, 255}, true},
-      {"Label3", &form->Label3, {0, 0, 3375, 375}, true},
-      {"Image3", &form->Image3, {3000, 120, 495, 255}, true},
-      {"GuRL", &form->GuRL, {600, 960, 8220, 180}, true},
-      {"Image2", &form->Image2, {50, 50, 300, 300}, true},
-      {"Label6", &form->Label6, {8400, 0, 615, 255}, true},
-      {"Label5", &form->Label5, {7680, 0, 375, 255}, true},
-      {"CL", &form->CL, {8415, 10, 570, 255}, false},
-      {"MI", &form->MI, {7680, 10, 390, 255}, false},
-      {"Image1", &form->Image1, {0, 0, 9000, 4875}, true},
+// The pointer finds each picture and fixed label at its corner pixels, where it lies in front of
+// the others; a picture lying wholly behind others is checked by the pixels it covers.
+TEST_F(MainWindow, PicturesAndFixedLabelsTakeThePointerWhereTheyStand) {
+  struct Probe {
+    const char* name;
+    const runtime::WindowlessControl* control;
+    POINT pixel;
   };
-  for (const WindowlessRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const runtime::WindowlessControl& control = *row.control;
-    EXPECT_DOUBLE_EQ(control.Left(), row.place.left);
-    EXPECT_DOUBLE_EQ(control.Top(), row.place.top);
-    EXPECT_DOUBLE_EQ(control.Width(), row.place.width);
-    EXPECT_DOUBLE_EQ(control.Height(), row.place.height);
-    EXPECT_EQ(control.Visible(), row.visible);
+  const Probe probes[] = {
+      {"Label10", &form->Label10, {264, 8}}, {"Label10", &form->Label10, {400, 32}},
+      {"Label9", &form->Label9, {8, 304}},   {"Label9", &form->Label9, {312, 320}},
+      {"Image5", &form->Image5, {0, 0}},     {"Image5", &form->Image5, {226, 23}},
+      {"Label3", &form->Label3, {224, 24}},  {"Image3", &form->Image3, {232, 8}},
+      {"Image3", &form->Image3, {232, 24}},  {"GuRL", &form->GuRL, {40, 64}},
+      {"GuRL", &form->GuRL, {587, 75}},      {"Label6", &form->Label6, {560, 0}},
+      {"Label6", &form->Label6, {599, 16}},  {"Label5", &form->Label5, {512, 0}},
+      {"Label5", &form->Label5, {536, 16}},  {"Image1", &form->Image1, {599, 324}},
+  };
+  for (const Probe& probe : probes) {
+    SCOPED_TRACE(testing::Message() << probe.name << " at " << probe.pixel.x << "," << probe.pixel.y);
+    EXPECT_EQ(form->WindowlessAt(probe.pixel), probe.control);
   }
+  // The hover pictures of the chrome wait hidden behind its labels.
+  EXPECT_FALSE(form->CL.Visible());
+  EXPECT_FALSE(form->MI.Visible());
+  EXPECT_EQ(form->WindowlessAt(POINT{570, 8}), &form->Label6);
   EXPECT_EQ(form->CL.Pixels(), (PixelBox{561, 1, 38, 17}));
   EXPECT_EQ(form->MI.Pixels(), (PixelBox{512, 1, 26, 17}));
   EXPECT_EQ(form->Image2.Pixels(), (PixelBox{3, 3, 20, 20}));
+  EXPECT_EQ(form->Image4.Pixels(), (PixelBox{112, 0, 65, 17}));
   for (const runtime::Image* picture : {&form->Image1, &form->Image5, &form->Image2, &form->CL, &form->MI}) {
     EXPECT_TRUE(picture->HasPicture());
   }
@@ -182,11 +177,6 @@ TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
   EXPECT_EQ(form->Label3.BackColor(), 0x00FFFFFFu);
   EXPECT_TRUE(form->Label5.Caption().empty() && form->Label5.Transparent());
   EXPECT_TRUE(form->Label6.Caption().empty() && form->Label6.Transparent());
-}
-
-TEST_F(MainWindow, TheStatusPollIsOffWithItsOneSecondInterval) {
-  EXPECT_FALSE(form->Timer1.Enabled());
-  EXPECT_EQ(form->Timer1.Interval(), 1000u);
 }
 
 TEST_F(MainWindow, TabGoesRoundTheControlsInTheirOrderSkippingDisabledAndHiddenOnes) {

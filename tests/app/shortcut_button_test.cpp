@@ -96,6 +96,8 @@ fs::path ShellDesktop() {
 class ShortcutButton : public testing::Test {
  protected:
   void SetUp() override {
+    // Nothing here may write onto the real desktop.
+    ASSERT_EQ(ShellDesktop(), desktop_);
     form_ = &application_.Show<Form1>();
     FlushEvents();
   }
@@ -121,10 +123,6 @@ class ShortcutButton : public testing::Test {
   runtime::Application application_{GetModuleHandleW(nullptr)};
   Form1* form_ = nullptr;
 };
-
-TEST_F(ShortcutButton, TheUsersDesktopIsAScratchFolderForTheseTests) {
-  EXPECT_EQ(ShellDesktop(), desktop_);
-}
 
 TEST_F(ShortcutButton, WritesTheShortcutIntoTheHomeDesktopThenThanks) {
   const fs::path file = UseHomeWithDesktopFolder();

@@ -163,7 +163,7 @@ TEST_F(Forms, AnIntervalOfZeroStopsTheSystemTimer) {
   form.Add(timer);
   timer.Design({.interval = 10, .enabled = true});
   timer.Timer = [&ticks] { ++ticks; };
-  while (ticks == 0) PumpFor(20);
+  ASSERT_TRUE(PumpUntil([&ticks] { return ticks > 0; }, 20000));
   timer.SetInterval(0);
   // Not pumped meanwhile: a system timer still running would have a tick waiting.
   Sleep(100);
