@@ -1,80 +1,54 @@
 #!/usr/bin/env bash
-# `make test`: builds the program and its tests, runs every test headless, ends with 'N passed, N failed'.
+# `make test`: builds the program and its tests, runs every test headless, ends with
+# 'N passed, N failed, N skipped'.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+phase_start=$SECONDS
 bash tools/setup/deps.sh || exit 1
 source tools/setup/build.sh
 quavlet_one_session build/x86_64 "$quavlet_root/tools/test.sh" "$@"
 source tools/musicservice/service.sh
 
-set -e
-echo "== Building the native logic tests"
-quavlet_build build/native "" ON
-echo "== Building the 64-bit program and its tests"
-quavlet_build build/x86_64 toolchain-x86_64.cmake ON
-echo "== Building the 32-bit program"
-quavlet_build build/i686 toolchain-i686.cmake OFF quavlet
-set +e
+times=build/test-phases.txt
+mkdir -p build
+: >"$times"
+# phase_done <name>: the time since the last phase ended, under that name.
+phase_done() {
+  printf '%s\t%s\n' "$1" $((SECONDS - phase_start)) >>"$times"
+  phase_start=$SECONDS
+}
+phase_done "set-up"
+results=(build/native/test-results.json build/x86_64/test-results.json)
+rm -f "${results[@]}"
 
-source tools/setup/wine-env.sh build/x86_64
+echo "== Building the native logic tests"
+quavlet_build build/native "" ON || exit 1
+phase_done "build: native"
+echo "== Building the 64-bit program and its tests"
+quavlet_build build/x86_64 toolchain-x86_64.cmake ON || exit 1
+phase_done "build: 64-bit"
+echo "== Building the 32-bit program"
+quavlet_build build/i686 toolchain-i686.cmake OFF quavlet || exit 1
+phase_done "build: 32-bit"
+
 cleanup() {
   quavlet_stop_music_service
   quavlet_end_headless_wine
 }
 trap cleanup EXIT
-# A persistent wineserver, booted before ctest.
-quavlet_headless_wine persistent || exit 1
 
+python3 tools/testing/run_tests.py --name native --manifest build/native/test-programs.txt \
+  --results build/native/test-results.json --jobs "$quavlet_jobs" --exit-status-counts
+phase_done "tests: native"
+
+source tools/setup/wine-env.sh build/x86_64
+# A persistent wineserver, booted before the first test.
+quavlet_headless_wine persistent || exit 1
 # The local music list service that the query tests talk to.
 quavlet_start_music_service build/musicservice.log || exit 1
+# One program at a time under Wine: the window tests share one display, its focus and pointer.
+python3 tools/testing/run_tests.py --name 64-bit --manifest build/x86_64/test-programs.txt \
+  --results build/x86_64/test-results.json --loader "$WINE" --exit-status-counts
+phase_done "tests: 64-bit Wine"
 
-passed=0; failed=0
-run_ctest() {
-  local name=$1 dir=$2; shift 2
-  echo "== $name"
-  local log=$dir/ctest.log
-  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tr -d '\r' | tee "$log"
-  local line
-  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
-  if [ -z "$line" ]; then
-    if grep -q 'No tests were found' "$log"; then return; fi
-    failed=$((failed + 1)); return
-  fi
-  local total bad
-  bad=$(sed -E 's/.*, ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
-  total=$(sed -E 's/.*, ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
-  passed=$((passed + total - bad)); failed=$((failed + bad))
-}
-
-# Tests that failed and then passed when run again, read from a ctest log: one line each, the
-# test's name and, when its failed try printed nothing at all, "no output" (a test program
-# always prints its banner first, so that try never reached the program's main).
-second_tries() {
-  awk '
-    /Test +#[0-9]+: / {
-      name = $0; sub(/.*Test +#[0-9]+: /, "", name); sub(/ .*/, "", name)
-      if ($0 ~ /   Passed +[0-9.]+ sec$/) {
-        if (name in failedOnce) print name (silent[name] ? " no output" : "")
-        delete failedOnce[name]
-      } else {
-        failedOnce[name] = 1; watch = name; next
-      }
-    }
-    watch != "" { silent[watch] = ($0 == ""); watch = "" }
-  ' "$1"
-}
-
-run_ctest "Native logic tests" build/native -j "$quavlet_jobs"
-# One at a time under Wine: the window tests share one display, its focus and its pointer.
-# A test that fails is run once more, and the summary names every test that needed it, so a
-# flaky test is seen.
-run_ctest "Window tests under Wine" build/x86_64 --repeat until-pass:2
-
-echo
-retried=$(second_tries build/x86_64/ctest.log)
-if [ -n "$retried" ]; then
-  echo "$(wc -l <<<"$retried") passed only on the second try:"
-  sed 's/ no output$/ (the first try printed nothing: its program never started)/; s/^/  /' <<<"$retried"
-fi
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+python3 tools/testing/summary.py "$times" "${results[@]}"

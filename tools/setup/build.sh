@@ -13,8 +13,17 @@ quavlet_build() {
   if command -v ccache >/dev/null 2>&1; then
     args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
-  # Configured every time: folders of tests and tools are found when configuring.
-  cmake "${args[@]}" >/dev/null
+  local generator="Unix Makefiles"
+  command -v ninja >/dev/null 2>&1 && generator=Ninja
+  local cache=$dir/CMakeCache.txt
+  # A folder made by another generator is made anew; one configured alike is only built: the
+  # build itself configures again when a CMake file or a folder of tests or tools changes.
+  if [ -f "$cache" ] && ! grep -qx "CMAKE_GENERATOR:INTERNAL=$generator" "$cache"; then
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+  fi
+  if [ ! -f "$cache" ] || ! grep -qx "QUAVLET_TESTS:BOOL=$tests" "$cache"; then
+    cmake -G "$generator" "${args[@]}" >/dev/null || return 1
+  fi
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
   cmake --build "$dir" -j "$quavlet_jobs" "${targets[@]}"

@@ -5,11 +5,11 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ python3 ccache
+  cmake make ninja-build g++ python3 ccache
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 libwine
   xvfb xdotool x11-apps imagemagick
-  fonts-wqy-zenhei googletest
+  fonts-wqy-zenhei googletest libgtest-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   sox
 )
