@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "musiclist/ReplyDeadlineForTests.h"
+#include "runtime/DelayLoad.h"
 #include "tests/app/failing_allocation.h"
 #include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
@@ -78,6 +79,21 @@ TEST_F(SongListsTest, KeepThePreviousResultWhenALoadFails) {
     EXPECT_EQ(Entries(form.List1).size(), 8u) << failing;
     EXPECT_EQ(ShownRowCount(), 8) << failing;
   }
+}
+
+// WinINet is loaded at the first query: on a system without it, or without one of its functions,
+// a query is a failed load and the program goes on.
+TEST_F(SongListsTest, WithoutTheNetworkDllAQueryIsAFailedLoad) {
+  Query(L"12345");
+  runtime::SetDelayLoadMissingForTests(L"wininet.dll");
+  Query(L"23456");
+  runtime::SetDelayLoadMissingForTests(L"");
+  EXPECT_FALSE(form.loadOk);
+  EXPECT_EQ(Entries(form.List1).size(), 8u);
+  EXPECT_EQ(ShownRowCount(), 8);
+  EXPECT_TRUE(boxes.Seen().empty());
+  Query(L"23456");
+  EXPECT_EQ(ShownRowCount(), 3);
 }
 
 TEST_F(SongListsTest, AReplyStillTricklingInAtTheDeadlineIsAFailedLoad) {

@@ -6,6 +6,7 @@
 
 #include "player/DirectShowPlayer.h"
 #include "player/PlaybackRules.h"
+#include "runtime/DelayLoad.h"
 #include "tests/player/LoopbackHttpServer.h"
 #include "tests/player/TemporaryFile.h"
 #include "tests/player/WaveSound.h"
@@ -164,6 +165,21 @@ TEST_F(DirectShowPlayerTest, AMissingPageFailsLikeAnUnreachableOne) {
   player_->SetUrl(server.Address(L"/expired.mp3"));
   ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
   EXPECT_TRUE(Contains(player_->Status(), L"无法下载该地址")) << player_->Status();
+  EXPECT_TRUE(TemporaryCopies().empty());
+}
+
+// urlmon is loaded at the first download: a system without it cannot fetch the song, and the
+// player says so like for any address it cannot fetch.
+TEST_F(DirectShowPlayerTest, WithoutTheDownloadDllAWebAddressFailsLikeAnUnreachableOne) {
+  test::LoopbackHttpServer server(test::ToneWave(800));
+  runtime::SetDelayLoadMissingForTests(L"urlmon.dll");
+  player_->SetUrl(server.Address(L"/songs/1.wav"));
+  const bool failed = StatusSays(L"无法播放");
+  runtime::SetDelayLoadMissingForTests(L"");
+  ASSERT_TRUE(failed) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), L"无法下载该地址")) << player_->Status();
+  EXPECT_TRUE(Contains(player_->Status(), kReadyStatus));
+  EXPECT_EQ(server.requests(), 0);
   EXPECT_TRUE(TemporaryCopies().empty());
 }
 
