@@ -23,7 +23,7 @@ programs=(
 )
 [ $# -gt 0 ] && programs=("$@")
 # A generous bound on one program's run: its tests' own waits are bounded, this is for a hang.
-program_timeout=${QUAVLET_WIN32_PROGRAM_TIMEOUT:-900}
+program_timeout=${QUAVLET_WIN32_PROGRAM_TIMEOUT:-400}
 
 started=$(date +%s)
 echo "== Building the 32-bit program and its tests"
@@ -51,7 +51,8 @@ mkdir -p "$logs"
 # run_program <program> <log> [GoogleTest arguments...]: one process; its output in the log.
 run_program() {
   local executable=$1 log=$2; shift 2
-  timeout -k 10 "$program_timeout" "$WINE" "$executable" --gtest_color=no "$@" </dev/null 2>&1 | tr -d '\r' >"$log"
+  timeout -k 10 "$program_timeout" "$WINE" "$executable" --gtest_color=no "$@" </dev/null 2>&1 |
+    stdbuf -oL tr -d '\r' >"$log"
 }
 
 # What a log says of each test it ran, one line each: "<name> passed|failed|skipped". A test that
