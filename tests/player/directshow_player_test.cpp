@@ -52,11 +52,21 @@ class DirectShowPlayerTest : public testing::Test {
     return PumpUntil([&] { return Contains(player_->Status(), part); }, timeout);
   }
 
+  // For a test whose media reaches the platform's decoders: under qemu's i386 user emulation
+  // GStreamer could not map its plugins or allocate ("mmap() failed: Cannot allocate memory")
+  // and the process ended, whatever the player did.
+  static bool MediaCannotPlayHere() { return GetEnvironmentVariableW(L"QUAVLET_I386_EMULATED", nullptr, 0) > 0; }
+
   std::unique_ptr<DirectShowPlayer> player_;
   std::vector<long> openStates_;
 };
 
+#define SKIP_WHERE_MEDIA_CANNOT_PLAY()                                                               \
+  if (MediaCannotPlayHere()) GTEST_SKIP() << "GStreamer cannot allocate in a 32-bit process under " \
+                                             "qemu-i386 emulation"
+
 TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsStoppedAtTheEnd) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::TemporaryFile song(L"quavlet-test-tone.wav", test::ToneWave(800));
   EXPECT_EQ(player_->Status(), L"");
 
@@ -77,6 +87,7 @@ TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsStoppedAtTheEnd) {
 }
 
 TEST_F(DirectShowPlayerTest, PausePlayAndStopSayWhatTheyDid) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::TemporaryFile song(L"quavlet-test-long-tone.wav", test::ToneWave(6000));
   player_->SetUrl(song.path());
   ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
@@ -91,6 +102,7 @@ TEST_F(DirectShowPlayerTest, PausePlayAndStopSayWhatTheyDid) {
 }
 
 TEST_F(DirectShowPlayerTest, PauseBeforeTheMediaIsOpenHoldsItPaused) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::TemporaryFile song(L"quavlet-test-held-tone.wav", test::ToneWave(3000));
   player_->SetUrl(song.path());
   player_->Pause();
@@ -111,6 +123,7 @@ TEST_F(DirectShowPlayerTest, AFileThatCannotBeOpenedLeavesItReadyAndSaysWhy) {
 }
 
 TEST_F(DirectShowPlayerTest, AFileThatIsNoMediaFailsCleanly) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::TemporaryFile text(L"quavlet-test-not-a-song.wav", std::string(4000, 'x'));
   player_->SetUrl(text.path());
   ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
@@ -126,6 +139,7 @@ TEST_F(DirectShowPlayerTest, AnEmptyAddressFailsAtOnceAndStillRaisesTheOpenState
 }
 
 TEST_F(DirectShowPlayerTest, AWebAddressIsFetchedPlayedAndItsCopyRemoved) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::LoopbackHttpServer server(test::ToneWave(800));
   server.HoldReplies();
   player_->SetUrl(server.Address(L"/songs/1.wav"));
@@ -143,6 +157,7 @@ TEST_F(DirectShowPlayerTest, AWebAddressIsFetchedPlayedAndItsCopyRemoved) {
 }
 
 TEST_F(DirectShowPlayerTest, DestroyingThePlayerRemovesTheCopy) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::LoopbackHttpServer server(test::ToneWave(3000));
   player_->SetUrl(server.Address(L"/songs/2.wav"));
   ASSERT_TRUE(StatusBecomes(L"正在播放")) << player_->Status();
@@ -184,6 +199,7 @@ TEST_F(DirectShowPlayerTest, WithoutTheDownloadDllAWebAddressFailsLikeAnUnreacha
 }
 
 TEST_F(DirectShowPlayerTest, ANewAddressWinsOverAFetchStillUnderway) {
+  SKIP_WHERE_MEDIA_CANNOT_PLAY();
   test::LoopbackHttpServer first(test::ToneWave(6000));
   test::LoopbackHttpServer second(test::ToneWave(500));
   player_->SetUrl(first.Address(L"/first.wav"));
