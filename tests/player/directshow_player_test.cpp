@@ -64,6 +64,11 @@ class DirectShowPlayerTest : public testing::Test {
 #define SKIP_WHERE_MEDIA_CANNOT_PLAY()                                                               \
   if (MediaCannotPlayHere()) GTEST_SKIP() << "GStreamer cannot allocate in a 32-bit process under " \
                                              "qemu-i386 emulation"
+// For a test that downloads from a server that answers: under the same emulation the download
+// thread ended the process ("qemu: uncaught target signal 11") before urlmon reported back.
+#define SKIP_WHERE_DOWNLOADS_CANNOT_RUN()                                                              \
+  if (MediaCannotPlayHere()) GTEST_SKIP() << "urlmon's download from a live server ends the process " \
+                                             "under qemu-i386 emulation (uncaught signal 11)"
 
 TEST_F(DirectShowPlayerTest, ALocalWaveFileConnectsPlaysAndIsStoppedAtTheEnd) {
   SKIP_WHERE_MEDIA_CANNOT_PLAY();
@@ -176,6 +181,7 @@ TEST_F(DirectShowPlayerTest, AnAddressNobodyAnswersFailsWithoutHangingOrLeavingF
 }
 
 TEST_F(DirectShowPlayerTest, AMissingPageFailsLikeAnUnreachableOne) {
+  SKIP_WHERE_DOWNLOADS_CANNOT_RUN();
   test::LoopbackHttpServer server("", 404);
   player_->SetUrl(server.Address(L"/expired.mp3"));
   ASSERT_TRUE(StatusSays(L"无法播放")) << player_->Status();
@@ -214,6 +220,7 @@ TEST_F(DirectShowPlayerTest, ANewAddressWinsOverAFetchStillUnderway) {
 }
 
 TEST_F(DirectShowPlayerTest, StopWhileFetchingGivesTheFetchUp) {
+  SKIP_WHERE_DOWNLOADS_CANNOT_RUN();
   test::LoopbackHttpServer server(test::ToneWave(2000));
   player_->SetUrl(server.Address(L"/song.wav"));
   player_->Stop();
