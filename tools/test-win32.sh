@@ -49,12 +49,14 @@ rm -rf "$logs"
 mkdir -p "$logs"
 
 # run_program <program> <log> [GoogleTest arguments...]: one process; its output in the log.
+# Written to a file, not a pipe: a Wine service the program happens to start inherits its
+# output, and a pipe would stay open until the service ends. In a subshell of its own, whose
+# report of a process ended by a signal goes nowhere: the log says what ended.
 run_program() {
   local executable=$1 log=$2; shift 2
-  # In a subshell of its own, whose report of a process ended by a signal goes nowhere: the
-  # log says what ended.
-  (timeout -k 10 "$program_timeout" "$WINE" "$executable" --gtest_color=no "$@" </dev/null 2>&1 |
-    stdbuf -oL tr -d '\r' >"$log") 2>/dev/null
+  (timeout -k 10 "$program_timeout" "$WINE" "$executable" --gtest_color=no "$@" </dev/null >"$log.raw" 2>&1) 2>/dev/null
+  tr -d '\r' <"$log.raw" >"$log"
+  rm -f "$log.raw"
 }
 
 # What a log says of each test it ran, one line each: "<name> passed|failed|skipped". A test that
