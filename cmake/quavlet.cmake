@@ -65,6 +65,8 @@ function(quavlet_wine_test name)
   # The test support's headers use the forms layer's GDI handles.
   quavlet_sees(${name} ${ARG_SEES} tests/support runtime)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} quavlet_test_support GTest::gtest)
+  # The 32-bit tests run the program's code through the same delay-import slots.
+  quavlet_check_delay_imports(${name})
   set(flags "")
   if(ARG_ISOLATED)
     set(flags "\tisolated")
@@ -99,9 +101,15 @@ function(quavlet_delay_import dll)
     message(FATAL_ERROR "quavlet_delay_import(${dll}): no dlltool")
   endif()
   set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+  set(stubs)
   foreach(function IN LISTS ARGN)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
       string(REGEX REPLACE "@[0-9]+$" "" function ${function})
+    else()
+      # Code that calls through a dllimport declaration names only __imp__<function>, and the
+      # 32-bit linker then leaves out the stub and its load thunk, so the slot stays null. Naming
+      # the stub keeps both.
+      list(APPEND stubs "LINKER:--undefined=_${function}")
     endif()
     string(APPEND def "${function}\n")
   endforeach()
@@ -118,4 +126,19 @@ function(quavlet_delay_import dll)
   add_library(quavlet_delay_${dll} INTERFACE)
   add_dependencies(quavlet_delay_${dll} quavlet_delay_${dll}_library)
   target_link_libraries(quavlet_delay_${dll} INTERFACE ${library})
+  target_link_options(quavlet_delay_${dll} INTERFACE ${stubs})
+endfunction()
+
+# quavlet_check_delay_imports(<executable target> [dll...]): after each link, every delay-import
+# slot of the program must lead to its load thunk and each named DLL must be delay-imported only
+# (tools/check-delay-imports.py); a program that fails is deleted, so the build fails until fixed.
+function(quavlet_check_delay_imports target)
+  if(NOT WIN32)
+    return()
+  endif()
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check-delay-imports.py --delete-on-fault
+            $<TARGET_FILE:${target}> ${ARGN}
+    VERBATIM)
 endfunction()

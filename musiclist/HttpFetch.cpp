@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "musiclist/ReplyDeadlineForTests.h"
+#include "runtime/DelayLoad.h"
 
 namespace quavlet {
 namespace {
@@ -56,6 +57,11 @@ struct Fetch {
 };
 
 std::optional<std::string> Receive(const Fetch& fetch) {
+  // WinINet loads at the first query; without it the query fails like a dead service.
+  if (!runtime::DelayLoadable(L"wininet.dll", {"InternetOpenW", "InternetSetOptionW", "InternetOpenUrlW",
+                                                "HttpQueryInfoW", "InternetReadFile", "InternetCloseHandle"})) {
+    return std::nullopt;
+  }
   const InternetHandle session(
       InternetOpenW(L"Quavlet", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) return std::nullopt;

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "runtime/DelayLoad.h"
+
 namespace quavlet {
 
 HRESULT MediaGraph::Open(const std::wstring& path, HWND notify, UINT eventMessage) {
@@ -78,8 +80,12 @@ std::wstring DescribeMediaFailure(HRESULT result) {
       return WithCode(L"没有可用的声音设备", result);
     case VFW_E_CANNOT_RENDER:
       // The framework says this both for a format it can't decode and for a missing sound
-      // device: tell them apart by the devices there are.
-      return WithCode(waveOutGetNumDevs() == 0 ? L"没有可用的声音设备" : L"不支持该格式", result);
+      // device: tell them apart by the devices there are (none when winmm cannot be had).
+      {
+        const bool noDevice =
+            !runtime::DelayLoadable(L"winmm.dll", {"waveOutGetNumDevs"}) || waveOutGetNumDevs() == 0;
+        return WithCode(noDevice ? L"没有可用的声音设备" : L"不支持该格式", result);
+      }
     case VFW_E_UNKNOWN_FILE_TYPE:
     case VFW_E_UNSUPPORTED_STREAM:
     case VFW_E_INVALID_FILE_FORMAT:

@@ -6,6 +6,8 @@
 #include <mutex>
 #include <thread>
 
+#include "runtime/DelayLoad.h"
+
 namespace quavlet {
 
 // What the downloading thread and the owner share. The mutex orders "finished" against
@@ -98,8 +100,11 @@ class ProgressReporter final : public IBindStatusCallback, public IHttpNegotiate
 void Download(std::shared_ptr<UrlDownload::Shared> shared) {
   const HRESULT apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   ProgressReporter reporter(*shared);
-  const HRESULT result = reporter.Outcome(
-      URLDownloadToFileW(nullptr, shared->url.c_str(), shared->localPath.c_str(), 0, &reporter));
+  // urlmon loads at the first download; without it the song cannot be fetched.
+  const HRESULT result =
+      runtime::DelayLoadable(L"urlmon.dll", {"URLDownloadToFileW"})
+          ? reporter.Outcome(URLDownloadToFileW(nullptr, shared->url.c_str(), shared->localPath.c_str(), 0, &reporter))
+          : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
   if (SUCCEEDED(apartment)) CoUninitialize();
 
   std::lock_guard lock(shared->mutex);

@@ -8,6 +8,7 @@
 #include "runtime/Colors.h"
 #include "runtime/MsgBox.h"
 #include "runtime/Timer.h"
+#include "runtime/ToolInfo.h"
 #include "runtime/WindowedControl.h"
 #include "runtime/WindowlessControl.h"
 
@@ -106,14 +107,14 @@ void Form::CreateControls() {
 
 void Form::AddToolTip(WindowedControl& control) {
   if (!toolTip_ || !control.hWnd() || control.ToolTipText().empty()) return;
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
+  TOOLINFOW tool = ToolInfo(window_, control.hWnd());
   tool.uFlags = TTF_IDISHWND;  // the control relays the pointer's messages itself
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control.hWnd());
   std::wstring text = control.ToolTipText();
   tool.lpszText = text.data();
-  SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+    // The control works on without its tip; say so where a developer looks.
+    OutputDebugStringW((L"Quavlet: the tooltip refused the tip \"" + text + L"\"\n").c_str());
+  }
 }
 
 void Form::Show() {

@@ -6,6 +6,7 @@
 #include "runtime/Application.h"
 #include "runtime/Colors.h"
 #include "runtime/Form.h"
+#include "runtime/ToolInfo.h"
 
 namespace quavlet::runtime {
 
@@ -94,10 +95,7 @@ void WindowedControl::SetText(std::wstring_view text) {
 void WindowedControl::SetToolTipText(std::wstring_view text) {
   design_.toolTip = text;
   if (!window_ || !form_ || !form_->ToolTipWindow()) return;
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = form_->hWnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  TOOLINFOW tool = ToolInfo(form_->hWnd(), window_);
   tool.lpszText = design_.toolTip.data();
   SendMessageW(form_->ToolTipWindow(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

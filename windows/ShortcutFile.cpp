@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "runtime/DelayLoad.h"
+
 namespace quavlet {
 
 namespace {
@@ -54,6 +56,8 @@ bool IsFolder(const std::wstring& path) {
 }
 
 std::wstring ShellDesktopFolder() {
+  // shell32 loads at the first shortcut; without it there is no desktop folder to be had.
+  if (!runtime::DelayLoadable(L"shell32.dll", {"SHGetKnownFolderPath"})) return {};
   wchar_t* raw = nullptr;
   const HRESULT result = SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &raw);
   const std::unique_ptr<wchar_t, TaskMemoryFree> folder{raw};

@@ -60,6 +60,11 @@ class ChromeUnderPointer : public MainWindow {
 };
 
 TEST_F(ChromeUnderPointer, APressOnTheDragRowMovesTheWindowWithAnyButton) {
+  // Under qemu's i386 user emulation the 32-bit system move loop never returned (the test
+  // process waited, idle, until it was killed), so a hang there says nothing of the program.
+  if (GetEnvironmentVariableW(L"QUAVLET_I386_EMULATED", nullptr, 0) > 0) {
+    GTEST_SKIP() << "the system's move loop does not return under qemu-i386 emulation";
+  }
   // xdotool buttons: 1 left, 3 right, 2 middle.
   for (int button : {1, 3, 2}) {
     SCOPED_TRACE(button);

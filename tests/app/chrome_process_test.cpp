@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,9 +22,11 @@
 namespace quavlet::test {
 namespace {
 
-// The program next to the tests, as a path Wine understands (the Unix root is drive Z:).
+// The program next to the tests, or the one QUAVLET_PROGRAM names (the stripped program an
+// archive ships), as a path Wine understands (the Unix root is drive Z:).
 std::wstring ProgramPath() {
-  const std::string unixPath = QUAVLET_PROGRAM_PATH;
+  const char* named = std::getenv("QUAVLET_PROGRAM");
+  const std::string unixPath = named && *named ? named : QUAVLET_PROGRAM_PATH;
   std::wstring path = L"Z:";
   for (char character : unixPath) path += character == '/' ? L'\\' : static_cast<wchar_t>(character);
   return path;
@@ -36,6 +40,35 @@ BOOL CALLBACK FindExitButton(HWND child, LPARAM context) {
     return FALSE;
   }
   return TRUE;
+}
+
+// The main window's child of a class whose text (asked by message: read directly across processes
+// it is the text the window was made with) satisfies the test.
+struct ChildSearch {
+  const wchar_t* className;
+  bool (*accepts)(const std::wstring& text);
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND child, LPARAM context) {
+  auto& search = *reinterpret_cast<ChildSearch*>(context);
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  if (std::wstring_view(className) != search.className) return TRUE;
+  wchar_t text[256] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000, &length)) {
+    return TRUE;
+  }
+  if (!search.accepts(text)) return TRUE;
+  search.found = child;
+  return FALSE;
+}
+
+HWND ChildOf(HWND window, const wchar_t* className, bool (*accepts)(const std::wstring& text)) {
+  ChildSearch search{className, accepts, nullptr};
+  EnumChildWindows(window, FindChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 class ProgramProcess {
@@ -78,6 +111,39 @@ TEST(Program, EndsWhenTheExitButtonClosesItsOnlyWindow) {
 
   PostMessageW(exitButton, BM_CLICK, 0, 0);
   ASSERT_EQ(WaitForSingleObject(program.Handle(), 10000), WAIT_OBJECT_0);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(program.Handle(), &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+}
+
+// What a user does first, against the music list service the tests talk to: the number typed,
+// Enter, the songs listed. The window is driven and read by messages only (texts of another
+// process's list view cannot be read reliably under emulation, its row count can). It checks the
+// program's own delay-loaded network DLL on the way.
+TEST(Program, ListsTheSongsOfANumberQueriedWithEnterAndEnds) {
+  ProgramProcess program;
+  ASSERT_TRUE(program.Started());
+  HWND window = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (window = program.MainWindow()) != nullptr; }, 30000));
+  EXPECT_NE(GetPropW(window, L"PROCADDR"), nullptr) << "the skin is not attached";
+  const HWND number = ChildOf(window, L"Edit", [](const std::wstring& text) { return text.empty(); });
+  const HWND list = ChildOf(window, L"SysListView32", [](const std::wstring&) { return true; });
+  ASSERT_NE(number, nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+
+  SendMessageW(number, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12345"));
+  PostMessageW(number, WM_CHAR, 13, 1);
+  // The service answers at once; the bound is for a slow machine.
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 8; }, 60000))
+      << SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) << " rows";
+  EXPECT_EQ(WaitForSingleObject(program.Handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program ended";
+
+  HWND exitButton = nullptr;
+  EnumChildWindows(window, FindExitButton, reinterpret_cast<LPARAM>(&exitButton));
+  ASSERT_NE(exitButton, nullptr);
+  PostMessageW(exitButton, BM_CLICK, 0, 0);
+  ASSERT_EQ(WaitForSingleObject(program.Handle(), 30000), WAIT_OBJECT_0);
   DWORD exitCode = 1;
   GetExitCodeProcess(program.Handle(), &exitCode);
   EXPECT_EQ(exitCode, 0u);

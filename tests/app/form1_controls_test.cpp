@@ -56,6 +56,8 @@ TEST_F(MainWindow, EachWindowedControlIsInPlaceWithItsTextTooltipAndState) {
     EXPECT_EQ(IsWindowEnabled(control.hWnd()) != FALSE, row.enabled);
     EXPECT_EQ((GetWindowLongPtrW(control.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
   }
+  // One tool for each of the six buttons with a tip, each taken by the tooltip window.
+  EXPECT_EQ(SendMessageW(form->ToolTipWindow(), TTM_GETTOOLCOUNT, 0, 0), 6);
 }
 
 TEST_F(MainWindow, TheComboBoxIsADropDownListOfOneTwoThreeWithNothingPicked) {

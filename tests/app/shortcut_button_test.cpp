@@ -13,6 +13,7 @@
 #include "app/Form1.h"
 #include "windows/Site.h"
 #include "runtime/Application.h"
+#include "runtime/DelayLoad.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
 #include "tests/windows/scoped_places.h"
@@ -187,6 +188,22 @@ TEST_F(ShortcutButton, WhenNoPlaceTakesTheFileItSaysSoAndDoesNotThank) {
   // The program goes on.
   EXPECT_TRUE(form_->IsLoaded());
   EXPECT_EQ(application_.OpenFormCount(), 1);
+}
+
+// shell32 is loaded at the first shortcut: without it there is no desktop folder to be had, and
+// the shortcut fails as when no place takes the file.
+TEST_F(ShortcutButton, WithoutTheShellDllAndTheHomeDesktopItSaysSoAndDoesNotThank) {
+  homePath_.Unset();
+  const fs::path file = desktop_ / L"Brindlebox.url";
+  MessageMoment moment(file);
+  runtime::SetDelayLoadMissingForTests(L"shell32.dll");
+  Press();
+  runtime::SetDelayLoadMissingForTests(L"");
+  ASSERT_EQ(moment.boxes.size(), 1u);
+  EXPECT_EQ(moment.boxes[0].title, L"创建桌面快捷方式失败");
+  EXPECT_EQ(moment.boxes[0].icon, MessageBoxIcon::Critical);
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(form_->IsLoaded());
 }
 
 }  // namespace

@@ -103,23 +103,64 @@ TEST_F(WindowedControls, SettersPassOnToTheWindowAtOnce) {
   EXPECT_EQ(ToolTipOf(form.ToolTipWindow(), form.hWnd(), button.hWnd()), L"按一下");
 }
 
+struct ToolTipSearch {
+  HWND form;
+  std::vector<HWND> found;
+};
+
+// A named callback: a lambda converts to a function of the default calling convention, which on
+// 32-bit Windows is not the stdcall WNDENUMPROC.
+BOOL CALLBACK CollectToolTipWindow(HWND window, LPARAM state) {
+  auto& search = *reinterpret_cast<ToolTipSearch*>(state);
+  if (GetWindow(window, GW_OWNER) == search.form && ClassOf(window) == TOOLTIPS_CLASSW) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
 // The form's tooltip windows (made by nobody but the form), shown or not.
 std::vector<HWND> ToolTipWindowsOf(HWND form) {
-  struct Search {
-    HWND form;
-    std::vector<HWND> found;
-  } search{form, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM state) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(state);
-        if (GetWindow(window, GW_OWNER) == search.form && ClassOf(window) == TOOLTIPS_CLASSW) {
-          search.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ToolTipSearch search{form, {}};
+  EnumThreadWindows(GetCurrentThreadId(), CollectToolTipWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// The size of each TOOLINFOW handed to a tooltip window on this thread.
+std::vector<UINT>* toolSizes = nullptr;
+
+LRESULT CALLBACK RecordToolSize(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && toolSizes && (call->message == TTM_ADDTOOLW || call->message == TTM_UPDATETIPTEXTW)) {
+    toolSizes->push_back(reinterpret_cast<const TOOLINFOW*>(call->lParam)->cbSize);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The classic common controls (5.82, which the program's manifest asks for) refuse a tool of a
+// size they do not know, so a tip of the comctl32 6 size would never show on Windows; Wine takes
+// any size. Each control with a tip is one tool, added when the tooltip window is made or when
+// the control joins the form later.
+TEST_F(WindowedControls, EachTipIsOneToolOfTheSizeTheClassicCommonControlsKnow) {
+  std::vector<UINT> sizes;
+  toolSizes = &sizes;
+  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordToolSize, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const HWND toolTip = form.ToolTipWindow();
+  CommandButton later;
+  later.Design({.place = {1200, 2400, 900, 375}, .text = L"后来", .toolTip = L"后来的"});
+  form.Add(later);
+  CommandButton untipped;
+  untipped.Design({.place = {2400, 2400, 900, 375}, .text = L"无"});
+  form.Add(untipped);
+  button.SetToolTipText(L"再按一下");
+  UnhookWindowsHookEx(hook);
+  toolSizes = nullptr;
+
+  ASSERT_NE(toolTip, nullptr);
+  EXPECT_EQ(SendMessageW(toolTip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  EXPECT_EQ(sizes, (std::vector<UINT>{TTTOOLINFOW_V2_SIZE, TTTOOLINFOW_V2_SIZE, TTTOOLINFOW_V2_SIZE}));
+  EXPECT_EQ(ToolTipOf(toolTip, form.hWnd(), button.hWnd()), L"再按一下");
+  EXPECT_EQ(ToolTipOf(toolTip, form.hWnd(), later.hWnd()), L"后来的");
 }
 
 // The control hands the pointer's messages to the form's tooltip itself: the tooltip window is

@@ -57,7 +57,7 @@ SIZE IconSize(HICON icon) {
 std::wstring ToolTipOf(HWND toolTip, HWND owner, HWND control) {
   wchar_t text[256] = {};
   TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // the size the classic common controls know
   tool.hwnd = owner;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = text;

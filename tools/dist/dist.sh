@@ -15,6 +15,7 @@ version=$(sed -n 's/^#define QUAVLET_VERSION_TEXT "\(.*\)"$/\1/p' assets/product
 system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|urlmon|user32|uuid|version|windowscodecs|winhttp|wininet|winmm|ws2_32)\.dll$'
 
 # Checks the stripped program before it ships: system DLLs only, version resource and manifest.
+# (Its delay imports are checked by tools/check-delay-imports.py, and the 32-bit one is run.)
 check_program() {
   local exe=$1 triplet=$2 dll
   while read -r dll; do
@@ -37,10 +38,22 @@ package() {
   # A tree made anew: nothing left from an earlier build can ship.
   rm -rf "$tree"
   echo "== Building $name"
-  quavlet_build "$tree" "$toolchain" OFF quavlet
+  if [ "$flavour" = win32 ]; then
+    # The shipped program, and the tests that run it.
+    quavlet_build "$tree" "$toolchain" ON quavlet quavlet_program_tests
+  else
+    quavlet_build "$tree" "$toolchain" OFF quavlet
+  fi
   mkdir -p "$stage/musicservice"
   "$triplet-strip" --strip-all -o "$stage/quavlet.exe" "$tree/app/quavlet.exe"
   check_program "$stage/quavlet.exe" "$triplet"
+  python3 tools/check-delay-imports.py "$stage/quavlet.exe" wininet.dll urlmon.dll winmm.dll shell32.dll
+  if [ "$flavour" = win32 ]; then
+    echo "== Running the stripped $name under 32-bit Wine"
+    bash tools/dist/smoke-win32.sh "$stage/quavlet.exe" "$tree/tests/app/quavlet_program_tests.exe" >"$tree/smoke.log" 2>&1 ||
+      { tail -40 "$tree/smoke.log" >&2; echo "the stripped $name failed its run; see $tree/smoke.log" >&2; return 1; }
+    grep -E '^\[  (PASSED|SKIPPED) +\]' "$tree/smoke.log"
+  fi
   cp tools/musicservice/*.py "$stage/musicservice/"
   # Notepad on older Windows reads UTF-8 only with a byte-order mark, and wants CR LF.
   { printf '\xEF\xBB\xBF'; sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' tools/dist/README.txt; } >"$stage/README.txt"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12, only what is missing.
 # Usage: deps.sh [more packages...]
-# Never wine32: this kernel cannot run 32-bit processes and its loader would take over `wine`.
+# 32-bit Wine (and, where the kernel needs it, i386 emulation) comes from wine32-deps.sh, at the
+# end. Once wine32 is installed `wine` prefers the 32-bit loader: scripts name the loader they mean.
 set -euo pipefail
 
 packages=(
@@ -23,13 +24,14 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# The shipped program is 32-bit, and it is tested as such.
+bash "$(dirname "$0")/wine32-deps.sh"
