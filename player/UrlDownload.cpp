@@ -149,8 +149,10 @@ UrlDownload::UrlDownload(const std::wstring& url, const std::wstring& localPath,
 UrlDownload::~UrlDownload() {
   std::lock_guard lock(shared_->mutex);
   shared_->abandoned = true;
-  // Once finished, the thread has handed the file over; until then it removes it itself.
-  if (shared_->finished) DeleteFileW(shared_->localPath.c_str());
+  // Removed now if it can be: a file the transfer has written whole may wait for the thread to
+  // settle it, and a program ending meanwhile ends the thread first. One still being written is
+  // removed by the thread when it has done.
+  DeleteFileW(shared_->localPath.c_str());
 }
 
 const std::wstring& UrlDownload::localPath() const { return shared_->localPath; }
