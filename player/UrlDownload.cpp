@@ -20,7 +20,6 @@ struct UrlDownload::Shared {
   std::mutex mutex;
   bool finished = false;
   bool abandoned = false;
-
 };
 
 namespace {
