@@ -8,7 +8,7 @@ endfunction()
 # "folder/File.h" as everywhere. Each target gets an include root of its own in the build tree
 # that links to those folders alone, so an include of any other folder does not compile.
 # Folders depend downward: runtime <- skin <- musiclist, player, windows <- app (ole sits
-# beside runtime, under the player and the promotion page).
+# beside runtime, under the player and the promotion page, and uses runtime's failure barrier).
 function(quavlet_sees target)
   set(root ${CMAKE_BINARY_DIR}/include-roots/${target})
   # Links a shorter list no longer names go; only links are removed, never what they point at.

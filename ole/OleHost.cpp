@@ -2,6 +2,8 @@
 
 #include <ocidl.h>
 
+#include "runtime/Barrier.h"
+
 namespace quavlet {
 
 namespace {
@@ -18,18 +20,24 @@ RECT ClientRect(HWND window) {
 
 // ---- OleClientSite
 
+// Every method the control calls is a barrier: what fails inside answers E_UNEXPECTED.
+
 STDMETHODIMP OleClientSite::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-    *object = static_cast<IOleClientSite*>(this);
-  } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
-    *object = static_cast<IOleInPlaceSite*>(this);
-  } else {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
+  return runtime::Barrier(
+      [&]() -> HRESULT {
+        if (!object) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
+          *object = static_cast<IOleClientSite*>(this);
+        } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
+          *object = static_cast<IOleInPlaceSite*>(this);
+        } else {
+          *object = nullptr;
+          return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+      },
+      E_UNEXPECTED);
 }
 
 STDMETHODIMP OleClientSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
@@ -51,37 +59,49 @@ STDMETHODIMP OleClientSite::GetWindow(HWND* window) {
 STDMETHODIMP OleClientSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
                                              RECT* position, RECT* clip, OLEINPLACEFRAMEINFO* frameInfo) {
   if (!frame || !document || !position || !clip || !frameInfo) return E_POINTER;
-  *frame = host_.frame();
-  (*frame)->AddRef();
-  *document = nullptr;
-  *position = host_.ControlBounds();
-  *clip = *position;
-  // cb is the caller's; everything else is ours to fill.
-  frameInfo->fMDIApp = FALSE;
-  frameInfo->hwndFrame = host_.FrameWindow();
-  frameInfo->haccel = nullptr;
-  frameInfo->cAccelEntries = 0;
-  return S_OK;
+  return runtime::Barrier(
+      [&]() -> HRESULT {
+        *position = host_.ControlBounds();
+        *clip = *position;
+        // cb is the caller's; everything else is ours to fill.
+        frameInfo->fMDIApp = FALSE;
+        frameInfo->hwndFrame = host_.FrameWindow();
+        frameInfo->haccel = nullptr;
+        frameInfo->cAccelEntries = 0;
+        *document = nullptr;
+        *frame = host_.frame();
+        (*frame)->AddRef();
+        return S_OK;
+      },
+      E_UNEXPECTED);
 }
 
 STDMETHODIMP OleClientSite::OnPosRectChange(const RECT*) {
   // The control asked for another place; it stays filling the host window.
-  host_.FitControl();
-  return S_OK;
+  return runtime::Barrier(
+      [&] {
+        host_.FitControl();
+        return S_OK;
+      },
+      E_UNEXPECTED);
 }
 
 // ---- OleInPlaceFrame
 
 STDMETHODIMP OleInPlaceFrame::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IOleWindow || iid == IID_IOleInPlaceUIWindow ||
-      iid == IID_IOleInPlaceFrame) {
-    *object = static_cast<IOleInPlaceFrame*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
+  return runtime::Barrier(
+      [&]() -> HRESULT {
+        if (!object) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IOleWindow || iid == IID_IOleInPlaceUIWindow ||
+            iid == IID_IOleInPlaceFrame) {
+          *object = static_cast<IOleInPlaceFrame*>(this);
+          AddRef();
+          return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+      },
+      E_UNEXPECTED);
 }
 
 STDMETHODIMP OleInPlaceFrame::GetWindow(HWND* window) {
@@ -133,6 +153,8 @@ bool OleControlHost::CreateWindowAndControl(HWND parent, const RECT& bounds, REF
 
 OleControlHost::~OleControlHost() {
   CloseControl();
+  // Only a window still up: one that went with its parent was forgotten at its WM_NCDESTROY,
+  // and its handle value may name another window by now.
   if (window_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
@@ -164,6 +186,11 @@ void OleControlHost::FitControl() {
 }
 
 LRESULT CALLBACK OleControlHost::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return runtime::Barrier([&] { return HandleMessage(window, message, wParam, lParam); },
+                          [&] { return DefWindowProcW(window, message, wParam, lParam); });
+}
+
+LRESULT OleControlHost::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* host = reinterpret_cast<OleControlHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_NCCREATE: {
@@ -177,6 +204,11 @@ LRESULT CALLBACK OleControlHost::WindowProcedure(HWND window, UINT message, WPAR
     case WM_DESTROY:
       // Going with its parent: close the control while its windows still exist.
       if (host) host->CloseControl();
+      break;
+    case WM_NCDESTROY:
+      // The handle is the system's again from here on: the host forgets it.
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      if (host) host->window_ = nullptr;
       break;
     case WM_ERASEBKGND:
       // The control paints the whole face; erasing first would only flicker.

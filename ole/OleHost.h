@@ -103,6 +103,7 @@ class OleControlHost {
   OleControlHost(const OleControlHost&) = delete;
   OleControlHost& operator=(const OleControlHost&) = delete;
 
+  // The host window; null once it has been destroyed (with its parent, say).
   HWND hWnd() const { return window_; }
   // The control under another of its interfaces; empty when it doesn't offer it.
   template <typename Interface>
@@ -124,6 +125,7 @@ class OleControlHost {
   bool CreateWindowAndControl(HWND parent, const RECT& bounds, REFCLSID controlClass, DWORD extraStyle);
   void CloseControl();
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   OleClientSite site_;
   OleInPlaceFrame frame_;

@@ -4,6 +4,7 @@
 
 #include "player/MediaAddress.h"
 #include "player/PlayerStatus.h"
+#include "runtime/Barrier.h"
 
 namespace quavlet {
 
@@ -190,8 +191,29 @@ void DirectShowPlayer::OnGraphEvents() {
   }
 }
 
+void DirectShowPlayer::GiveUpMedia() noexcept {
+  // Whatever failed, the media is of no further use: the player is ready for another, as after
+  // any media that cannot be played.
+  runtime::Barrier([&] {
+    ++ticket_;
+    intent_ = Intent::Stop;
+    CloseMedia();
+  });
+  runtime::Barrier([&] { status_ = player_status::Failure(L"播放器出错"); },
+                   [&] { status_.clear(); });
+}
+
 LRESULT CALLBACK DirectShowPlayer::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* player = reinterpret_cast<DirectShowPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return runtime::Barrier([&] { return HandleMessage(player, window, message, wParam, lParam); },
+                          [&] {
+                            if (player && message != WM_NCCREATE) player->GiveUpMedia();
+                            return DefWindowProcW(window, message, wParam, lParam);
+                          });
+}
+
+LRESULT DirectShowPlayer::HandleMessage(DirectShowPlayer* player, HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
       SetWindowLongPtrW(window, GWLP_USERDATA,

@@ -53,7 +53,11 @@ class DirectShowPlayer final : public MediaPlayer {
   void OnDownloadDone(WPARAM ticket, HRESULT result);
   void OnGraphEvents();
 
+  // What failed unforeseen in handling a message of the media in hand fails that media.
+  void GiveUpMedia() noexcept;
+
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT HandleMessage(DirectShowPlayer* player, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
   std::wstring status_;

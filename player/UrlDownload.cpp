@@ -4,8 +4,10 @@
 #include <urlmon.h>
 
 #include <mutex>
+#include <system_error>
 #include <thread>
 
+#include "runtime/Barrier.h"
 #include "runtime/DelayLoad.h"
 
 namespace quavlet {
@@ -19,11 +21,6 @@ struct UrlDownload::Shared {
   std::mutex mutex;
   bool finished = false;
   bool abandoned = false;
-
-  bool IsAbandoned() {
-    std::lock_guard lock(mutex);
-    return abandoned;
-  }
 };
 
 namespace {
@@ -34,6 +31,7 @@ class ProgressReporter final : public IBindStatusCallback, public IHttpNegotiate
  public:
   explicit ProgressReporter(UrlDownload::Shared& shared) : shared_(shared) {}
 
+  // Called by the download, on this thread.
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IBindStatusCallback) {
@@ -54,17 +52,7 @@ class ProgressReporter final : public IBindStatusCallback, public IHttpNegotiate
   STDMETHODIMP GetPriority(LONG*) override { return E_NOTIMPL; }
   STDMETHODIMP OnLowResource(DWORD) override { return S_OK; }
   STDMETHODIMP OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode, LPCWSTR) override {
-    if (shared_.IsAbandoned()) return E_ABORT;
-    if (statusCode == BINDSTATUS_BEGINDOWNLOADDATA || statusCode == BINDSTATUS_DOWNLOADINGDATA ||
-        statusCode == BINDSTATUS_ENDDOWNLOADDATA) {
-      const int percent = progressMax ? static_cast<int>(100ULL * progress / progressMax) : -1;
-      if (percent != lastPercent_) {
-        lastPercent_ = percent;
-        const auto& target = shared_.notification;
-        PostMessageW(target.window, target.progressMessage, target.ticket, percent);
-      }
-    }
-    return S_OK;
+    return runtime::Barrier([&] { return ReportProgress(progress, progressMax, statusCode); }, E_ABORT);
   }
   STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
   STDMETHODIMP GetBindInfo(DWORD* flags, BINDINFO*) override {
@@ -85,6 +73,22 @@ class ProgressReporter final : public IBindStatusCallback, public IHttpNegotiate
     return S_OK;
   }
 
+  HRESULT ReportProgress(ULONG progress, ULONG progressMax, ULONG statusCode) {
+    const bool transferring = statusCode == BINDSTATUS_BEGINDOWNLOADDATA ||
+                              statusCode == BINDSTATUS_DOWNLOADINGDATA || statusCode == BINDSTATUS_ENDDOWNLOADDATA;
+    const int percent = progressMax ? static_cast<int>(100ULL * progress / progressMax) : -1;
+    // Posted under the lock: the owner abandons the download under it before its window goes,
+    // so nothing reaches a window that has gone, or another that has its handle value by now.
+    std::lock_guard lock(shared_.mutex);
+    if (shared_.abandoned) return E_ABORT;
+    if (transferring && percent != lastPercent_) {
+      lastPercent_ = percent;
+      const auto& target = shared_.notification;
+      target.post(target.window, target.progressMessage, target.ticket, percent);
+    }
+    return S_OK;
+  }
+
   // The transfer's result, turned into a failure when the server answered with an error.
   HRESULT Outcome(HRESULT transfer) const {
     if (FAILED(transfer) || httpStatus_ < 400) return transfer;
@@ -97,23 +101,35 @@ class ProgressReporter final : public IBindStatusCallback, public IHttpNegotiate
   DWORD httpStatus_ = 0;
 };
 
-void Download(std::shared_ptr<UrlDownload::Shared> shared) {
+// The end of a download: its file goes to the owner with the message, or, when there is no
+// owner any more (or no window to tell), is removed at once.
+void Finish(UrlDownload::Shared& shared, HRESULT result) {
+  std::lock_guard lock(shared.mutex);
+  shared.finished = true;
+  const auto& target = shared.notification;
+  if (shared.abandoned || !target.post(target.window, target.doneMessage, target.ticket, static_cast<LPARAM>(result))) {
+    DeleteFileW(shared.localPath.c_str());
+  }
+}
+
+void Download(UrlDownload::Shared& shared) {
   const HRESULT apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  ProgressReporter reporter(*shared);
+  ProgressReporter reporter(shared);
   // urlmon loads at the first download; without it the song cannot be fetched.
   const HRESULT result =
       runtime::DelayLoadable(L"urlmon.dll", {"URLDownloadToFileW"})
-          ? reporter.Outcome(URLDownloadToFileW(nullptr, shared->url.c_str(), shared->localPath.c_str(), 0, &reporter))
+          ? reporter.Outcome(URLDownloadToFileW(nullptr, shared.url.c_str(), shared.localPath.c_str(), 0, &reporter))
           : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
+  // Settled before the apartment is left, which may take a while: a program ending meanwhile
+  // ends this thread too, and an abandoned file must be gone by then.
+  Finish(shared, result);
   if (SUCCEEDED(apartment)) CoUninitialize();
+}
 
-  std::lock_guard lock(shared->mutex);
-  shared->finished = true;
-  const auto& target = shared->notification;
-  if (shared->abandoned ||
-      !PostMessageW(target.window, target.doneMessage, target.ticket, static_cast<LPARAM>(result))) {
-    DeleteFileW(shared->localPath.c_str());
-  }
+// The thread's procedure: a download that fails in an unforeseen way still ends, as a failed one.
+void RunDownload(const std::shared_ptr<UrlDownload::Shared>& shared) {
+  runtime::Barrier([&] { Download(*shared); },
+                   [&] { runtime::Barrier([&] { Finish(*shared, E_UNEXPECTED); }); });
 }
 
 }  // namespace
@@ -123,15 +139,23 @@ UrlDownload::UrlDownload(const std::wstring& url, const std::wstring& localPath,
   shared_->url = url;
   shared_->localPath = localPath;
   shared_->notification = notification;
+  if (!shared_->notification.post) shared_->notification.post = PostMessageW;
   // The thread keeps the shared state alive on its own; nobody waits for it.
-  std::thread(Download, shared_).detach();
+  try {
+    std::thread(RunDownload, shared_).detach();
+  } catch (const std::system_error&) {
+    // No thread to be had: the download fails at once, as one the network refused.
+    Finish(*shared_, E_OUTOFMEMORY);
+  }
 }
 
 UrlDownload::~UrlDownload() {
   std::lock_guard lock(shared_->mutex);
   shared_->abandoned = true;
-  // Once finished, the thread has handed the file over; until then it removes it itself.
-  if (shared_->finished) DeleteFileW(shared_->localPath.c_str());
+  // Removed now if it can be: a file the transfer has written whole may wait for the thread to
+  // settle it, and a program ending meanwhile ends the thread first. One still being written is
+  // removed by the thread when it has done.
+  DeleteFileW(shared_->localPath.c_str());
 }
 
 const std::wstring& UrlDownload::localPath() const { return shared_->localPath; }

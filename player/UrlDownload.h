@@ -6,7 +6,8 @@
 //   progressMessage: wParam = ticket, lParam = percent done, or -1 while the size is unknown
 //   doneMessage:     wParam = ticket, lParam = the HRESULT of the download
 // Destroying the download abandons it: it stops at its next progress report, and its file is
-// removed now or when the thread ends, whichever comes later.
+// removed now or when the thread ends, whichever comes later. No message is posted once the
+// download has been destroyed, so the window may go right after it.
 
 #include <windows.h>
 
@@ -17,11 +18,14 @@ namespace quavlet {
 
 class UrlDownload {
  public:
+  using PostFunction = BOOL(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
   struct Notification {
     HWND window;
     UINT progressMessage;
     UINT doneMessage;
     WPARAM ticket;
+    // How the messages are posted: PostMessageW unless given (a test watches the posting).
+    PostFunction post = nullptr;
   };
 
   UrlDownload(const std::wstring& url, const std::wstring& localPath, Notification notification);

@@ -2,6 +2,8 @@
 
 #include <wmp.h>
 
+#include "runtime/Barrier.h"
+
 namespace quavlet {
 
 STDMETHODIMP WmpEventSink::QueryInterface(REFIID iid, void** object) {
@@ -36,8 +38,13 @@ STDMETHODIMP WmpEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*
     if (SUCCEEDED(VariantChangeType(&state, &parameters->rgvarg[0], 0, VT_I4))) newState = state.lVal;
     VariantClear(&state);
   }
-  if (onOpenStateChange_) onOpenStateChange_(newState);
-  return S_OK;
+  // The handler reaches into the main window; what fails there stays on this side of the player.
+  return runtime::Barrier(
+      [&] {
+        if (onOpenStateChange_) onOpenStateChange_(newState);
+        return S_OK;
+      },
+      E_FAIL);
 }
 
 }  // namespace quavlet

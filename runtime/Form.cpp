@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/Application.h"
+#include "runtime/Barrier.h"
 #include "runtime/Colors.h"
 #include "runtime/MsgBox.h"
 #include "runtime/Timer.h"
@@ -237,7 +238,10 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  return form->HandleMessage(message, wParam, lParam);
+  // A handler that fails leaves the message to the default procedure (which also validates a
+  // paint that failed, so it does not come back at once); the form goes on answering.
+  return Barrier([&] { return form->HandleMessage(message, wParam, lParam); },
+                 [&] { return DefWindowProcW(window, message, wParam, lParam); });
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "runtime/Barrier.h"
+
 namespace quavlet::runtime {
 
 namespace window_move_detail {
@@ -18,15 +20,17 @@ inline LRESULT CALLBACK EndMoveOnRelease(int code, WPARAM wParam, LPARAM lParam)
   // The move loop's filter codes (MSGF_MOVE, MSGF_SIZE), absent from some headers.
   constexpr int kMoveLoop = 3;
   constexpr int kSizeLoop = 4;
-  if ((code == kMoveLoop || code == kSizeLoop) && lParam) {
-    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-    const bool otherButtonUp =
-        message.message == WM_RBUTTONUP || message.message == WM_MBUTTONUP || message.message == WM_XBUTTONUP;
-    constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
-    if (otherButtonUp && (GET_KEYSTATE_WPARAM(message.wParam) & kAnyButton) == 0) {
-      PostMessageW(message.hwnd, WM_KEYDOWN, VK_RETURN, 0);
+  Barrier([&] {
+    if ((code == kMoveLoop || code == kSizeLoop) && lParam) {
+      const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+      const bool otherButtonUp =
+          message.message == WM_RBUTTONUP || message.message == WM_MBUTTONUP || message.message == WM_XBUTTONUP;
+      constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+      if (otherButtonUp && (GET_KEYSTATE_WPARAM(message.wParam) & kAnyButton) == 0) {
+        PostMessageW(message.hwnd, WM_KEYDOWN, VK_RETURN, 0);
+      }
     }
-  }
+  });
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "runtime/Application.h"
+#include "runtime/Barrier.h"
 #include "runtime/Colors.h"
 #include "runtime/Form.h"
 #include "runtime/ToolInfo.h"
@@ -148,12 +149,16 @@ LRESULT CALLBACK WindowedControl::ControlProcedure(HWND window, UINT message, WP
     const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
     return CallWindowProcW(classProcedure, window, message, wParam, lParam);
   }
+  const WNDPROC classProcedure = control->classProcedure_;
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     control->window_ = nullptr;
-    return CallWindowProcW(control->classProcedure_, window, message, wParam, lParam);
+    return CallWindowProcW(classProcedure, window, message, wParam, lParam);
   }
-  return control->OnWindowMessage(message, wParam, lParam);
+  // What fails in the control's own handling leaves the message to the class, as though the
+  // control had not been there (read beforehand: the handling may have destroyed the control).
+  return Barrier([&] { return control->OnWindowMessage(message, wParam, lParam); },
+                 [&] { return IsWindow(window) ? CallWindowProcW(classProcedure, window, message, wParam, lParam) : 0; });
 }
 
 LRESULT WindowedControl::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -21,10 +21,13 @@ constexpr LONG_PTR kButtonStyleBits = 0xFFFF;
 constexpr int kCornerDiameter = 3;
 
 // Puts the bitmap into the face DC and deletes what it displaces: the DC's stock bitmap at
-// attach, the face of the old size after a resize.
+// attach, the face of the old size after a resize. A bitmap that could not be made changes
+// nothing: the face keeps the bitmap it has (and the property that owns it), as it was.
 void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, gdi::Bitmap bitmap) {
+  if (!bitmap) return;
   const HGDIOBJ displaced = SelectObject(face, bitmap.get());
-  if (displaced && displaced != HGDI_ERROR) DeleteObject(displaced);
+  if (!displaced || displaced == HGDI_ERROR) return;  // not taken: the new bitmap goes again
+  DeleteObject(displaced);
   properties.SetFaceBitmap(state, bitmap.release());
 }
 

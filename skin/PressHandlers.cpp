@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "runtime/Barrier.h"
 #include "skin/ControlKind.h"
 #include "skin/HandlerSupport.h"
 #include "skin/SkinArt.h"
@@ -99,7 +100,10 @@ void HandleButtonUp(HWND window, WPARAM, LPARAM) {
 }
 
 BOOL CALLBACK RepaintMarkControl(HWND window, LPARAM) {
-  if (SkinProperties(window).ProcAddr()) PaintMarkControl(window, ClassifyWindow(window), kStateNormal, true);
+  // One mark that fails to draw does not keep the others from being drawn.
+  runtime::Barrier([&] {
+    if (SkinProperties(window).ProcAddr()) PaintMarkControl(window, ClassifyWindow(window), kStateNormal, true);
+  });
   return TRUE;
 }
 

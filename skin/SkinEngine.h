@@ -35,6 +35,11 @@ std::int32_t SkinWindow(HWND window);
 // 1 when the window was skinned and has been given back, 0 otherwise.
 std::int32_t UnskinWindow(HWND window);
 
+// Puts the procedure the engine replaced back into the window, if the engine's own is still the
+// window's current one; false, changing nothing, when another procedure was put in front since
+// (taking the engine's out from under it would cut that one out of the chain as well).
+bool LeaveChainIfInFront(HWND window, WNDPROC replaced);
+
 // EnumChildWindows callbacks over SkinWindow and UnskinWindow; they always go on.
 BOOL CALLBACK SkinChildProc(HWND window, LPARAM);
 BOOL CALLBACK UnskinChildProc(HWND window, LPARAM);

@@ -1,5 +1,7 @@
 #include "skin/SkinProperties.h"
 
+#include "runtime/Barrier.h"
+
 namespace quavlet::skin {
 namespace {
 
@@ -13,12 +15,16 @@ struct PropertySearch {
 };
 
 BOOL CALLBACK FindProperty(HWND, LPWSTR propertyName, HANDLE, ULONG_PTR data) {
-  auto* search = reinterpret_cast<PropertySearch*>(data);
-  // Properties named by an integer atom arrive as that atom, not as a string.
-  if (IS_INTRESOURCE(propertyName)) return TRUE;
-  if (lstrcmpiW(propertyName, search->name) != 0) return TRUE;
-  search->found = true;
-  return FALSE;
+  return runtime::Barrier(
+      [&]() -> BOOL {
+        auto* search = reinterpret_cast<PropertySearch*>(data);
+        // Properties named by an integer atom arrive as that atom, not as a string.
+        if (IS_INTRESOURCE(propertyName)) return TRUE;
+        if (lstrcmpiW(propertyName, search->name) != 0) return TRUE;
+        search->found = true;
+        return FALSE;
+      },
+      FALSE);
 }
 
 }  // namespace
@@ -56,6 +62,14 @@ WNDPROC SkinProperties::ProcAddr() const {
 
 void SkinProperties::SetProcAddr(WNDPROC procedure) const {
   SetHandle(kProcAddrProperty, reinterpret_cast<HANDLE>(procedure));
+}
+
+WNDPROC SkinProperties::PassOnProc() const {
+  return reinterpret_cast<WNDPROC>(GetHandle(kPassOnProcProperty));
+}
+
+void SkinProperties::SetPassOnProc(WNDPROC procedure) const {
+  SetHandle(kPassOnProcProperty, reinterpret_cast<HANDLE>(procedure));
 }
 
 HDC SkinProperties::FaceDc(int state) const {

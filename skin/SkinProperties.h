@@ -24,6 +24,11 @@ inline constexpr wchar_t kHmIndexProperty[] = L"HMINDEX";
 // DLGC_DEFPUSHBUTTON or DLGC_UNDEFPUSHBUTTON, as the dialog manager last made it.
 inline constexpr wchar_t kDlgCodeProperty[] = L"DLGCODE";
 
+// Of a window given back while another procedure stood in front of the engine's: the
+// procedure that the engine's entry, left in the window's chain, passes every message on to.
+// Only "PROCADDR" makes a window skinned; this one never stands beside it.
+inline constexpr wchar_t kPassOnProcProperty[] = L"PASSPROC";
+
 // "0HDC" .. "3HDC" and "0BMP" .. "3BMP": the state's decimal digit, then the suffix.
 std::wstring FaceDcPropertyName(int state);
 std::wstring FaceBitmapPropertyName(int state);
@@ -53,6 +58,8 @@ class SkinProperties {
 
   WNDPROC ProcAddr() const;
   void SetProcAddr(WNDPROC procedure) const;
+  WNDPROC PassOnProc() const;
+  void SetPassOnProc(WNDPROC procedure) const;
 
   HDC FaceDc(int state) const;
   void SetFaceDc(int state, HDC dc) const;

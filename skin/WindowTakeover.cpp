@@ -1,5 +1,7 @@
 #include <span>
 
+#include "runtime/Barrier.h"
+
 #include "skin/ButtonSkinning.h"
 #include "skin/ControlKind.h"
 #include "skin/SkinEngine.h"
@@ -88,9 +90,17 @@ std::int32_t SkinWindow(HWND window) {
 
   PrepareByKind(window, properties);
   ++Engine().SkinnedWindowCount;
-  // The W function keeps the window a Unicode one.
-  const LONG_PTR replaced = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));
-  properties.SetProcAddr(reinterpret_cast<WNDPROC>(replaced));
+  if (const WNDPROC passOn = properties.PassOnProc()) {
+    // Given back earlier while another procedure stood in front, the window still has the
+    // engine's entry in its chain: that entry takes it up again, so the chain never holds two.
+    properties.SetProcAddr(passOn);
+    properties.Remove(kPassOnProcProperty);
+  } else {
+    // The W function keeps the window a Unicode one.
+    const LONG_PTR replaced =
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));
+    properties.SetProcAddr(reinterpret_cast<WNDPROC>(replaced));
+  }
   Repaint(window);
   return 1;
 }
@@ -103,7 +113,8 @@ std::int32_t UnskinWindow(HWND window) {
 
   UndoByKind(window, properties);
   properties.Remove(kProcAddrProperty);
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced));
+  // With another procedure in front, the engine's stays in the chain and passes everything on.
+  if (!LeaveChainIfInFront(window, replaced)) properties.SetPassOnProc(replaced);
   Repaint(window);
 
   SkinEngineState& engine = Engine();
@@ -111,13 +122,20 @@ std::int32_t UnskinWindow(HWND window) {
   return 1;
 }
 
+bool LeaveChainIfInFront(HWND window, WNDPROC replaced) {
+  if (GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&SkinWindowProc)) return false;
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced));
+  return true;
+}
+
+// A window that fails to be taken over or given back does not stop the others.
 BOOL CALLBACK SkinChildProc(HWND window, LPARAM) {
-  SkinWindow(window);
+  runtime::Barrier([&] { SkinWindow(window); });
   return TRUE;
 }
 
 BOOL CALLBACK UnskinChildProc(HWND window, LPARAM) {
-  UnskinWindow(window);
+  runtime::Barrier([&] { UnskinWindow(window); });
   return TRUE;
 }
 

@@ -18,13 +18,18 @@ class NoticePageView final : public PageView {
   NoticePageView& operator=(const NoticePageView&) = delete;
 
   void Navigate(const std::wstring& address) override;
+  // The notice's window; null once it has been destroyed (with the window that holds it, say).
   HWND hWnd() const override { return window_; }
 
   // The notice for an address, as shown.
   static std::wstring NoticeText(const std::wstring& address);
 
  private:
+  // In front of the static control's own: it tells the view when the window has gone.
+  static LRESULT CALLBACK ViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
   HWND window_ = nullptr;
+  WNDPROC staticProcedure_ = nullptr;
   gdi::Font font_;
 };
 

@@ -155,6 +155,9 @@ TEST_F(PromotionWindowTest, WithoutAnHtmlEngineItShowsANoticeWithTheAddressAndCl
   FlushEvents();
   EXPECT_FALSE(application_.Find<Form4>());
   EXPECT_FALSE(IsWindow(notice));
+  // Its handle value is the system's to give again: the notice forgot it with its window, and
+  // destroys no window of that value when it goes.
+  EXPECT_EQ(window.WebBrowser1.View()->hWnd(), nullptr);
   // Nothing asked anything on the way: no other window of ours is up.
   EXPECT_EQ(application_.OpenFormCount(), 0);
   EXPECT_EQ(GetForegroundWindow(), nullptr);

@@ -95,8 +95,12 @@ TEST(OleControlHost, TheControlIsClosedWhenItsParentWindowGoesFirst) {
   auto host = OleControlHost::Create(frame->get(), RECT{0, 0, 200, 100}, CLSID_WebBrowser);
   ASSERT_TRUE(host);
   ASSERT_TRUE(host->Query<IWebBrowser2>());
+  const HWND window = host->hWnd();
   frame.reset();
-  EXPECT_FALSE(IsWindow(host->hWnd()));
+  EXPECT_FALSE(IsWindow(window));
+  // The handle value is the system's to give again: the host forgets it with its window, and
+  // destroys no window of that value later.
+  EXPECT_EQ(host->hWnd(), nullptr);
   EXPECT_FALSE(host->Query<IWebBrowser2>()) << "closed and released with its window";
   host.reset();  // and the host itself goes quietly afterwards
 }

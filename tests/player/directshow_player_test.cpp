@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <vector>
 
 #include "player/DirectShowPlayer.h"
 #include "player/PlaybackRules.h"
+#include "player/UrlDownload.h"
 #include "runtime/DelayLoad.h"
 #include "tests/player/LoopbackHttpServer.h"
 #include "tests/player/TemporaryFile.h"
@@ -230,6 +232,54 @@ TEST_F(DirectShowPlayerTest, StopWhileFetchingGivesTheFetchUp) {
   test::PumpFor(1000);
   EXPECT_EQ(player_->Status(), L"已停止");
   EXPECT_TRUE(PumpUntil([] { return TemporaryCopies().empty(); }, 5000));
+}
+
+// The download's posts, watched: its first progress report waits (a while at most) for the
+// test to have destroyed the download, and every post notes whether that had happened already.
+constexpr UINT kProgressMessage = WM_APP + 11;
+constexpr UINT kDoneMessage = WM_APP + 12;
+struct PostWatch {
+  HANDLE reporting = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE destroyed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::atomic<int> posts{0};
+  std::atomic<bool> postedAfterDestroyed{false};
+  ~PostWatch() {
+    CloseHandle(reporting);
+    CloseHandle(destroyed);
+  }
+};
+PostWatch* postWatch = nullptr;
+
+BOOL WINAPI WatchedPost(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kProgressMessage && postWatch->posts++ == 0) {
+    SetEvent(postWatch->reporting);
+    WaitForSingleObject(postWatch->destroyed, 1000);
+  }
+  if (WaitForSingleObject(postWatch->destroyed, 0) == WAIT_OBJECT_0) postWatch->postedAfterDestroyed = true;
+  return PostMessageW(window, message, wParam, lParam);
+}
+
+TEST(UrlDownloadTest, NothingIsPostedOnceTheDownloadHasBeenDestroyed) {
+  test::LoopbackHttpServer server(test::ToneWave(3000));
+  PostWatch watch;
+  postWatch = &watch;
+  const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, folder);
+  const std::wstring path = std::wstring(folder) + L"quavlet-" + std::to_wstring(GetCurrentProcessId()) + L"-posts.wav";
+  auto download = std::make_unique<UrlDownload>(server.Address(L"/song.wav"), path,
+                                                UrlDownload::Notification{window, kProgressMessage, kDoneMessage, 1,
+                                                                          WatchedPost});
+  ASSERT_EQ(WaitForSingleObject(watch.reporting, 15000), WAIT_OBJECT_0) << "the download reports its progress";
+  // Destroyed while a report is on its way: the report either went before, or never goes. (The
+  // owner may destroy its window right after.)
+  download.reset();
+  SetEvent(watch.destroyed);
+  EXPECT_TRUE(PumpUntil([] { return TemporaryCopies().empty(); }, 10000));
+  test::PumpFor(300);
+  EXPECT_FALSE(watch.postedAfterDestroyed);
+  DestroyWindow(window);
+  postWatch = nullptr;
 }
 
 }  // namespace

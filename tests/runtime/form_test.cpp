@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <type_traits>
 #include <vector>
 
@@ -170,6 +171,34 @@ TEST_F(Forms, AnIntervalOfZeroStopsTheSystemTimer) {
   MSG message{};
   EXPECT_FALSE(PeekMessageW(&message, form.hWnd(), WM_TIMER, WM_TIMER, PM_REMOVE));
   EXPECT_TRUE(timer.Enabled());
+}
+
+bool AnswersAndPaints(HWND window) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return false;
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+  RECT left{};
+  return !GetUpdateRect(window, &left, FALSE);
+}
+
+TEST_F(Forms, ATimerHandlerThatFailsKeepsTheFormAndItsTimerGoing) {
+  TestForm& form = application.Show<TestForm>();
+  runtime::WindowTimer timer;
+  int ticks = 0;
+  form.Add(timer);
+  timer.Design({.interval = 20, .enabled = true});
+  timer.Timer = [&ticks] {
+    ++ticks;
+    throw std::runtime_error("the tick failed");
+  };
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }, 10000)) << "each failed tick is followed by the next";
+  EXPECT_TRUE(form.IsLoaded());
+  EXPECT_TRUE(AnswersAndPaints(form.hWnd()));
+  timer.SetEnabled(false);
+  // The form still draws its own surface.
+  gdi::WindowDc dc(form.hWnd());
+  EXPECT_EQ(GetPixel(dc.get(), 290, 190), 0x00336699u);
 }
 
 TEST_F(Forms, TabMovesThroughEnabledVisibleControlsInOrderBothWays) {

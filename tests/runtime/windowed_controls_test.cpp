@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "runtime/Controls.h"
@@ -239,6 +241,28 @@ TEST_F(WindowedControls, AListViewRaisesClickAndDblClick) {
   ASSERT_FALSE(form.log.empty());
   EXPECT_EQ(form.log.front(), "view.Click");
   EXPECT_NE(std::find(form.log.begin(), form.log.end(), "view.DblClick"), form.log.end());
+}
+
+TEST_F(WindowedControls, AnEventHandlerThatFailsLeavesTheFormAndTheControlAnswering) {
+  button.Click = [] { throw std::runtime_error("the click failed"); };
+  text.KeyPress = [](int&) { throw std::runtime_error("the key press failed"); };
+  SendMessageW(button.hWnd(), BM_CLICK, 0, 0);
+  SetWindowTextW(text.hWnd(), L"");
+  SendMessageW(text.hWnd(), WM_CHAR, L'q', 1);
+  EXPECT_EQ(text.Text(), L"q") << "the key went on to the edit box as though nothing had taken it";
+
+  DWORD_PTR answer = 0;
+  for (HWND window : {form.hWnd(), button.hWnd(), text.hWnd()}) {
+    EXPECT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+  }
+  InvalidateRect(form.hWnd(), nullptr, FALSE);
+  UpdateWindow(form.hWnd());
+  RECT left{};
+  EXPECT_FALSE(GetUpdateRect(form.hWnd(), &left, FALSE)) << "the form paints";
+  // And the next click is handled as ever.
+  button.Click = form.Note("button.Click");
+  SendMessageW(button.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.log, std::vector<std::string>{"button.Click"});
 }
 
 }  // namespace

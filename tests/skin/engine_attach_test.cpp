@@ -5,12 +5,14 @@
 #include <commctrl.h>
 
 #include <array>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "skin/MSkinButton.h"
 #include "skin/SkinProperties.h"
 #include "tests/skin/engine_test_fixture.h"
+#include "tests/support/failing_allocation.h"
 
 namespace quavlet::skin::test {
 namespace {
@@ -298,6 +300,149 @@ TEST_F(AttachTest, WindowsOfAnotherThreadAreLeftAlone) {
   // A destroyed handle is no window to take over either.
   EXPECT_EQ(AttachSkin(foreign), 0);
   EXPECT_EQ(Engine().SkinnedWindowCount, 0);
+}
+
+// A procedure put in front of the engine's after the attach, as another subclass would be: it
+// counts what it sees and passes everything on to the procedure it replaced.
+int frontSaw = 0;
+// At the window's last message, after everything behind: how many of the engine's properties
+// the window still carries.
+int frontPropertiesAtTheEnd = -1;
+LRESULT CALLBACK FrontProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ++frontSaw;
+  const auto next = reinterpret_cast<WNDPROC>(GetPropW(window, L"TESTNEXT"));
+  const LRESULT result = CallWindowProcW(next, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    frontPropertiesAtTheEnd = 0;
+    for (const wchar_t* name : {L"PROCADDR", L"PASSPROC", L"0HDC", L"OLDSTYLE"}) {
+      if (GetPropW(window, name)) ++frontPropertiesAtTheEnd;
+    }
+    RemovePropW(window, L"TESTNEXT");
+  }
+  return result;
+}
+
+void PutInFront(HWND window) {
+  SetPropW(window, L"TESTNEXT", reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrontProcedure));
+}
+
+void TakeOutOfFront(HWND window) {
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropW(window, L"TESTNEXT")));
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[64] = {};
+  GetWindowTextW(window, text, 64);
+  return text;
+}
+
+TEST_F(AttachTest, GivingBackUnderAnotherProcedureLeavesTheChainWholeUntilTheEngineIsInFrontAgain) {
+  TestWindow form = CreateForm();
+  HWND button = CreateCommandButton(form.get());
+  const WNDPROC own = ProcedureOf(button);
+  const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+  AttachSkin(form.get());
+  PutInFront(button);
+
+  // Taking the engine's procedure out from under the one in front would cut that one out too:
+  // the engine's entry stays in the chain and passes everything on.
+  EXPECT_EQ(DetachSkin(form.get()), 1);
+  EXPECT_EQ(ProcedureOf(button), FrontProcedure);
+  EXPECT_FALSE(HasAnyEngineProperty(button));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropW(button, L"PASSPROC")), own);
+  EXPECT_EQ(GetWindowLongPtrW(button, GWL_STYLE), style) << "given back all the same";
+  EXPECT_EQ(Engine().SkinnedWindowCount, 0);
+  EXPECT_FALSE(Engine().EngineStarted);
+  frontSaw = 0;
+  SetWindowTextW(button, L"Still");
+  EXPECT_EQ(TextOf(button), L"Still") << "the button's own procedure still gets its messages";
+  EXPECT_GT(frontSaw, 0) << "and the one in front still sees them first";
+
+  // Skinned again meanwhile: the entry already in the chain takes the button up again.
+  AttachSkin(form.get());
+  EXPECT_EQ(ProcedureOf(button), FrontProcedure);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropW(button, L"PROCADDR")), own);
+  EXPECT_EQ(GetPropW(button, L"PASSPROC"), nullptr);
+  EXPECT_NE(GetPropW(button, L"0HDC"), nullptr);
+  EXPECT_EQ(DetachSkin(form.get()), 1);
+
+  // Once the one in front has left, the engine's entry leaves at the next message.
+  TakeOutOfFront(button);
+  SetWindowTextW(button, L"Own");
+  EXPECT_EQ(ProcedureOf(button), own);
+  EXPECT_EQ(GetPropW(button, L"PASSPROC"), nullptr);
+  EXPECT_EQ(TextOf(button), L"Own");
+}
+
+TEST_F(AttachTest, AWindowDestroyedUnderAnotherProcedureKeepsNoneOfTheEnginesProperties) {
+  TestWindow form = CreateForm();
+  HWND button = CreateCommandButton(form.get());
+  AttachSkin(form.get());
+  PutInFront(button);
+  frontPropertiesAtTheEnd = -1;
+  DestroyWindow(button);
+  EXPECT_EQ(frontPropertiesAtTheEnd, 0) << "the engine's properties left on the window as it went";
+  EXPECT_EQ(Engine().SkinnedWindowCount, 1) << "only the form is left";
+  DetachSkin(form.get());
+}
+
+// A window of a class whose long name costs the engine an allocation on every message it
+// classifies, with a procedure of its own that counts its paints and timer messages.
+constexpr wchar_t kLongNamedClass[] = L"QuavletEngineFailureTestWindowClass";
+int ownPaints = 0;
+int ownTimers = 0;
+LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    ++ownPaints;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    return 0;
+  }
+  if (message == WM_TIMER) ++ownTimers;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(AttachTest, AFailureInTheEngineStaysInItAndTheWindowGoesOnAnsweringAndPainting) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = CountingProcedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kLongNamedClass;
+  RegisterClassW(&windowClass);
+  TestWindow window(CreateWindowExW(0, kLongNamedClass, L"", WS_POPUP | WS_VISIBLE, 50, 50, 120, 80, nullptr,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr));
+  ASSERT_EQ(AttachSkin(window.get()), 1);
+  quavlet::test::FlushEvents();
+  // The class name read for the classification is the one allocation this large.
+  const size_t nameBytes = (std::size(kLongNamedClass) - 1) * sizeof(wchar_t);
+
+  ownPaints = 0;
+  {
+    const quavlet::test::FailingAllocation failing(nameBytes, 1);
+    InvalidateRect(window.get(), nullptr, FALSE);
+    UpdateWindow(window.get());
+    ASSERT_TRUE(failing.Failed());
+  }
+  EXPECT_EQ(ownPaints, 1) << "the paint went to the window's own procedure";
+  RECT left{};
+  EXPECT_FALSE(GetUpdateRect(window.get(), &left, FALSE)) << "and nothing was left to paint again";
+
+  ownTimers = 0;
+  {
+    const quavlet::test::FailingAllocation failing(nameBytes, 1);
+    SendMessageW(window.get(), WM_TIMER, 7, 0);
+    ASSERT_TRUE(failing.Failed());
+  }
+  EXPECT_EQ(ownTimers, 1) << "a reaction that failed still lets the message through";
+
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(window.get(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+  EXPECT_NE(GetPropW(window.get(), L"PROCADDR"), nullptr) << "still skinned";
+  InvalidateRect(window.get(), nullptr, FALSE);
+  UpdateWindow(window.get());
+  EXPECT_EQ(ownPaints, 2);
+  EXPECT_EQ(DetachSkin(window.get()), 1);
 }
 
 TEST_F(AttachTest, TheExportProbeLeavesModulesAsItFoundThem) {

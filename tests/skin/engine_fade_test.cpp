@@ -6,6 +6,7 @@
 
 #include "runtime/GdiHandles.h"
 #include "skin/MSkinButton.h"
+#include "skin/SkinPainters.h"
 #include "skin/SkinProperties.h"
 #include "tests/skin/engine_test_fixture.h"
 
@@ -304,6 +305,32 @@ TEST_F(FadeTest, ResizingMakesNewFacesInTheSameDcs) {
   DeleteObject(region);
   EXPECT_EQ(bounds.right, 120);
   EXPECT_EQ(bounds.bottom, 30);
+}
+
+TEST_F(FadeTest, AResizeWhoseFacesCannotBeMadeKeepsTheFacesItHas) {
+  HDC faces[4];
+  HBITMAP bitmaps[4];
+  for (int state = 0; state < 4; ++state) {
+    faces[state] = SkinProperties(button_).FaceDc(state);
+    bitmaps[state] = SkinProperties(button_).FaceBitmap(state);
+  }
+
+  // No bitmap of this size can be made (its bits would pass 2 GB).
+  SetWindowPos(button_, nullptr, 0, 0, 30000, 30000, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_EQ(GetWindowBox(button_).width, 30000);
+  for (int state = 0; state < 4; ++state) {
+    EXPECT_EQ(SkinProperties(button_).FaceBitmap(state), bitmaps[state]) << state;
+    EXPECT_EQ(GetCurrentObject(faces[state], OBJ_BITMAP), bitmaps[state]) << state;
+  }
+
+  // Back at a size that can be made, the faces are made anew and the old bitmaps freed.
+  SetWindowPos(button_, nullptr, 0, 0, 120, 30, SWP_NOMOVE | SWP_NOZORDER);
+  for (int state = 0; state < 4; ++state) {
+    const HBITMAP bitmap = SkinProperties(button_).FaceBitmap(state);
+    EXPECT_NE(bitmap, bitmaps[state]);
+    EXPECT_EQ(GetCurrentObject(faces[state], OBJ_BITMAP), bitmap);
+    EXPECT_EQ(GetObjectType(bitmaps[state]), 0u) << "the old face bitmap is freed, not lost";
+  }
 }
 
 }  // namespace
