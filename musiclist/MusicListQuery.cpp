@@ -175,8 +175,12 @@ void MusicListQuery::CollectEnded() {
 
 void MusicListQuery::OnDeadline() {
   KillTimer(window_, kDeadlineTimer);
-  if (current_) current_->cancellation.Cancel();
   CollectEnded();
+  if (!current_) return;
+  // Still not in: a failed load now, whatever the network still holds its thread in; the
+  // thread is waited for when it ends.
+  Abandon();
+  if (finished_) finished_(MusicListLoad());
 }
 
 LRESULT CALLBACK MusicListQuery::WindowProcedure(HWND window, UINT message, WPARAM wParam,

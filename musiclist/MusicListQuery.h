@@ -73,9 +73,9 @@ class MusicListQuery {
   static MusicListLoad Fetch(Load& load, Reader read);
   // Waits for the threads that have ended and delivers the load in flight if it is one of them.
   void CollectEnded();
-  // The reply deadline (and a little more) has passed for the load in flight: a load still
-  // blocked on the network then is cut off, which a wait bounded by the time left may not do
-  // when a reply trickles in.
+  // The reply deadline (and a little more) has passed for the load in flight: one still not
+  // in then is a failed load, even if its thread is still blocked on the network (a reply whose
+  // headers trickle in holds a wait that the time left does not bound).
   void OnDeadline();
 
   Reader read_;
