@@ -97,4 +97,12 @@ function(quavlet_delay_import dll)
   add_library(quavlet_delay_${dll} INTERFACE)
   add_dependencies(quavlet_delay_${dll} quavlet_delay_${dll}_library)
   target_link_libraries(quavlet_delay_${dll} INTERFACE ${library})
+  # The 32-bit linker drops a function's load stub and thunk when the code names only its
+  # __imp_ slot (a dllimport declaration, as wininet.h makes), leaving the slot null: naming
+  # the function itself keeps them.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    foreach(function IN LISTS ARGN)
+      target_link_options(quavlet_delay_${dll} INTERFACE "LINKER:--undefined=_${function}")
+    endforeach()
+  endif()
 endfunction()
