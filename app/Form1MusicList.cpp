@@ -77,6 +77,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command1_LoadEnded(MusicListLoad load) noexcept {
+  if (!IsLoaded()) return;  // the window went without its unload (the program ending)
   loadOk = load.loaded;
   arrived = std::move(load.lists);
   // Only a load that succeeded replaces the lists; moving entries in allocates nothing, so the
