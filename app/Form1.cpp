@@ -183,6 +183,9 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload(int& Cancel) {
   (void)Cancel;  // closing always proceeds
+  // A load still awaited is given up: its connection closes now, and its thread is waited
+  // for when the window's object goes.
+  if (musicQuery) musicQuery->Abandon();
   skin::DetachSkin(hWnd());
 }
 

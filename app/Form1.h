@@ -19,8 +19,8 @@
 #include <string_view>
 
 #include "musiclist/ListView.h"
+#include "musiclist/MusicListQuery.h"
 #include "musiclist/SongLists.h"
-#include "musiclist/XmlDocument.h"
 #include "player/PlayerControl.h"
 #include "runtime/Application.h"
 #include "runtime/Controls.h"
@@ -92,6 +92,11 @@ class Form1 : public runtime::Form {
   // ---- Music list (app/Form1MusicList.cpp) ----
   void Command1_Click();
   void QQ_KeyPress(int& KeyAscii);
+  // The end of the query in flight: the lists replaced when the reply loaded, the view rebuilt
+  // from them, the controls enabled.
+  void Command1_LoadEnded(MusicListLoad load) noexcept;
+  // Whether a query waits for its reply.
+  bool QueryInFlight() const { return musicQuery && musicQuery->InFlight(); }
   void sing();
   void song();
   void fillList();
@@ -113,12 +118,14 @@ class Form1 : public runtime::Form {
   void Command6_Click();
 
   // ---- State of the music list ----
-  std::unique_ptr<XmlDocument> xmlDoc;  // created by the first query, then reused
   bool loadOk = false;                  // the last load's result
-  XmlNodeList nodeList;                 // the node list the last fill step walked
   SongList songAddresses{List1};        // the song lists, as held by the hidden list boxes
   SongList songSingers{List2};
   SongList songTitles{List3};
+  LoadedSongLists arrived;              // what the last load read, until sing and song take it
+  // Loads the music list off the window's thread; made by the first query. Declared after
+  // everything its delivery touches, so it goes (waiting for its threads) before them.
+  std::unique_ptr<MusicListQuery> musicQuery;
 
   // ---- State of the player ----
 

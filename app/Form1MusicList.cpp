@@ -11,6 +11,7 @@
 #include "musiclist/QQNumber.h"
 #include "musiclist/SongLists.h"
 #include "musiclist/SongRows.h"
+#include "musiclist/XmlDocument.h"
 #include "runtime/Clipboard.h"
 
 namespace quavlet {
@@ -26,57 +27,72 @@ std::wstring ConfiguredMusicHost() {
   return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
 }
 
-// Empties the list, then, if the reply has songs at the song path, fills it from every element
-// of the name anywhere in the reply, through the node list slot.
-void RefillSongList(const XmlDocument& document, XmlNodeList& slot, SongList& list,
-                    const wchar_t* elementName, TextDecoding decode) {
-  list.Clear();
-  if (document.SelectNodes(kSongPath).Length() == 0) return;
-  slot = document.GetElementsByTagName(elementName);
-  list.AppendDecodedTexts(slot, decode);
+// Runs on the load's own thread with the document it made: if the reply has songs at the song
+// path, every element of each name anywhere in the reply, decoded; otherwise no songs at all.
+LoadedSongLists ReadSongLists(const XmlDocument& document) {
+  LoadedSongLists lists;
+  if (document.SelectNodes(kSongPath).Length() == 0) return lists;
+  AppendDecodedTexts(document.GetElementsByTagName(L"xsong_url"), AppendDecodedAddress, lists.addresses);
+  AppendDecodedTexts(document.GetElementsByTagName(L"xsinger_name"), AppendDecodedName, lists.singers);
+  AppendDecodedTexts(document.GetElementsByTagName(L"xsong_name"), AppendDecodedName, lists.titles);
+  return lists;
+}
+
+// One step of filling the view: one that fails (memory ran out) is skipped, and the fill goes on.
+template <typename Step>
+void SkippingFailure(Step step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
 }
 
 }  // namespace
 
 void Form1::Command1_Click() {
-  const std::wstring typed = QQ.Text();
-  if (!IsQQNumberInRange(ReadNumber(typed))) {
-    MsgBox(L"QQ号为5至10位数字", MB_OK | MB_ICONSTOP, L"错误");
-    return;
-  }
-  ListView1.ListItems().Clear();
-  ListView1.ColumnHeaders().Clear();
-
-  // Nothing reads the slot before the next fill step replaces it; letting go of it now lets the
-  // load free the previous document at once.
-  nodeList = XmlNodeList();
-  loadOk = false;
-  {
-    SongListsRefill refill(songAddresses, songSingers, songTitles);
-    try {
-      if (!xmlDoc) xmlDoc = XmlDocument::Create();
-      if (xmlDoc) {
-        xmlDoc->SetAsync(false);
-        xmlDoc->SetValidateOnParse(false);
-        loadOk = xmlDoc->Load(BuildRequestAddress(ConfiguredMusicHost(), typed));
-      }
-      if (loadOk) RefillSongList(*xmlDoc, nodeList, songAddresses, L"xsong_url", AppendDecodedAddress);
-      sing();
-      song();
-      if (loadOk) refill.Keep();
-    } catch (const std::bad_alloc&) {
-      // Memory ran out somewhere in the query: a failed load, the lists as they were.
-      loadOk = false;
-      nodeList = XmlNodeList();
+  bool due = false;  // the view is emptied: the query must end with a rebuilt view
+  try {
+    const std::wstring typed = QQ.Text();
+    if (!IsQQNumberInRange(ReadNumber(typed))) {
+      MsgBox(L"QQ号为5至10位数字", MB_OK | MB_ICONSTOP, L"错误");
+      return;
     }
+    // A query takes over from the one in flight: nothing of that one reaches the view.
+    if (musicQuery) musicQuery->Abandon();
+    ListView1.ListItems().Clear();
+    ListView1.ColumnHeaders().Clear();
+    loadOk = false;
+    due = true;
+    if (!musicQuery) {
+      musicQuery = std::make_unique<MusicListQuery>(
+          ReadSongLists, [this](MusicListLoad load) { Command1_LoadEnded(std::move(load)); });
+    }
+    // The reply is awaited off this thread; the load's end comes back as a message.
+    if (musicQuery->Start(BuildRequestAddress(ConfiguredMusicHost(), typed))) return;
+  } catch (...) {
+    // Memory ran out before the load was on its way: a failed load like any other (or, before
+    // the number was read, a press that changed nothing).
   }
+  if (due) Command1_LoadEnded(MusicListLoad());
+}
+
+void Form1::Command1_LoadEnded(MusicListLoad load) noexcept {
+  if (!IsLoaded()) return;  // the window went without its unload (the program ending)
+  loadOk = load.loaded;
+  arrived = std::move(load.lists);
+  // Only a load that succeeded replaces the lists; moving entries in allocates nothing, so the
+  // three always come from the same reply.
+  if (loadOk) songAddresses.Replace(std::move(arrived.addresses));
+  sing();
+  song();
+  arrived = LoadedSongLists();
 
   ListView1.SetView(kListViewReport);
   const auto widths = SongColumnWidths(static_cast<float>(ListView1.Width()));
-  ListView1.ColumnHeaders().Add(L"编号", widths[0]);
-  ListView1.ColumnHeaders().Add(L"歌曲", widths[1]);
-  ListView1.ColumnHeaders().Add(L"歌手", widths[2]);
-  ListView1.ColumnHeaders().Add(L"地址", widths[3]);
+  const wchar_t* const captions[] = {L"编号", L"歌曲", L"歌手", L"地址"};
+  for (size_t column = 0; column < 4; ++column) {
+    SkippingFailure([&] { ListView1.ColumnHeaders().Add(captions[column], widths[column]); });
+  }
   fillList();
 
   Command2.SetEnabled(true);
@@ -89,21 +105,30 @@ void Form1::QQ_KeyPress(int& KeyAscii) {
 }
 
 void Form1::sing() {
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songSingers, L"xsinger_name", AppendDecodedName);
+  if (loadOk) songSingers.Replace(std::move(arrived.singers));
 }
 
 void Form1::song() {
-  if (loadOk) RefillSongList(*xmlDoc, nodeList, songTitles, L"xsong_name", AppendDecodedName);
+  if (loadOk) songTitles.Replace(std::move(arrived.titles));
 }
 
 void Form1::fillList() {
-  // A step that fails (an entry missing from a shorter List2 or List3) leaves its cell empty.
+  // A step that fails (an entry missing from a shorter List2 or List3, or no memory left for a
+  // row or a cell) leaves its row or cell out; the next one is tried all the same.
   const int count = songAddresses.Count();
   for (int i = 0; i < count; ++i) {
-    ListItem row = ListView1.ListItems().Add(std::to_wstring(i + 1));
-    if (const auto title = songTitles.Entry(i)) row.SetSubItems(1, *title);
-    if (const auto singer = songSingers.Entry(i)) row.SetSubItems(2, *singer);
-    if (const auto address = songAddresses.Entry(i)) row.SetSubItems(3, AddressOfEntry(*address));
+    std::optional<ListItem> row;
+    SkippingFailure([&] { row = ListView1.ListItems().Add(std::to_wstring(i + 1)); });
+    if (!row) continue;
+    SkippingFailure([&] {
+      if (const auto title = songTitles.Entry(i)) row->SetSubItems(1, *title);
+    });
+    SkippingFailure([&] {
+      if (const auto singer = songSingers.Entry(i)) row->SetSubItems(2, *singer);
+    });
+    SkippingFailure([&] {
+      if (const auto address = songAddresses.Entry(i)) row->SetSubItems(3, AddressOfEntry(*address));
+    });
   }
 }
 

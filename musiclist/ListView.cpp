@@ -175,9 +175,10 @@ std::wstring_view ListView::CellText(int index, int column) const {
 }
 
 void ListView::SetCellText(int index, int column, std::wstring_view text) {
-  Cell& cell = rows_[static_cast<size_t>(index - 1)][static_cast<size_t>(column)];
-  cell = Cell{texts_.size(), text.size()};
+  // The text first: if there is no room for it, the cell keeps its old text.
+  const size_t start = texts_.size();
   texts_.append(text);
+  rows_[static_cast<size_t>(index - 1)][static_cast<size_t>(column)] = Cell{start, text.size()};
 }
 
 void ListView::ClearRows() {
@@ -202,8 +203,16 @@ bool ListView::WindowHasRowState() const {
 }
 
 int ListView::AppendRow(std::wstring_view text) {
-  rows_.emplace_back();
-  SetCellText(static_cast<int>(rows_.size()), 0, text);
+  // With no room for the row or its text, nothing is appended.
+  const size_t start = texts_.size();
+  texts_.append(text);
+  try {
+    rows_.emplace_back();
+  } catch (...) {
+    texts_.resize(start);
+    throw;
+  }
+  rows_.back()[0] = Cell{start, text.size()};
   // Rows usually come by the thousand: the window learns the new count once they stop coming
   // (kUpdateMessage). A message per row would cost far more than the rows themselves, and
   // the members here read the rows, not the window.

@@ -26,21 +26,31 @@ SongListEntries SongList::Take() noexcept {
   return entries;
 }
 
-void SongList::Restore(SongListEntries entries) noexcept {
+void SongList::Replace(SongListEntries entries) noexcept {
   texts_ = std::move(entries.texts);
   starts_ = std::move(entries.starts);
   box_.SetEntryCount(Count());
 }
 
-void SongList::AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode) {
-  const long room = std::max(0, kSongListCapacity - Count());
+void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode, SongListEntries& entries) {
+  const long room = std::max(0L, static_cast<long>(kSongListCapacity) - static_cast<long>(entries.starts.size()));
   const long count = std::min(nodes.Length(), room);
-  starts_.reserve(starts_.size() + static_cast<size_t>(count));
+  entries.starts.reserve(entries.starts.size() + static_cast<size_t>(count));
   nodes.VisitTexts(count, [&](std::wstring_view text) {
-    starts_.push_back(texts_.size());
-    decode(text, texts_);
+    entries.starts.push_back(entries.texts.size());
+    decode(text, entries.texts);
   });
-  box_.SetEntryCount(Count());
+}
+
+void SongList::AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode) {
+  SongListEntries entries{std::move(texts_), std::move(starts_)};
+  try {
+    quavlet::AppendDecodedTexts(nodes, decode, entries);
+  } catch (...) {
+    Replace(std::move(entries));
+    throw;
+  }
+  Replace(std::move(entries));
 }
 
 std::optional<std::wstring_view> SongList::Entry(int index) const {
@@ -50,16 +60,6 @@ std::optional<std::wstring_view> SongList::Entry(int index) const {
                          ? starts_[static_cast<size_t>(index) + 1]
                          : texts_.size();
   return std::wstring_view(texts_).substr(start, end - start);
-}
-
-SongListsRefill::SongListsRefill(SongList& addresses, SongList& singers, SongList& titles) noexcept
-    : lists_{&addresses, &singers, &titles} {
-  for (int i = 0; i < 3; ++i) before_[i] = lists_[i]->Take();
-}
-
-SongListsRefill::~SongListsRefill() {
-  if (kept_) return;
-  for (int i = 0; i < 3; ++i) lists_[i]->Restore(std::move(before_[i]));
 }
 
 }  // namespace quavlet

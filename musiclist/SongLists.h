@@ -27,6 +27,10 @@ struct SongListEntries {
   std::vector<size_t> starts;
 };
 
+// Appends the decoded text of every node of the list to the entries, in order, up to the
+// capacity. Touches no window, so any thread may read a reply so.
+void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode, SongListEntries& entries);
+
 // One song list: this object holds the entries, and its list box window gives them out.
 class SongList {
  public:
@@ -36,10 +40,10 @@ class SongList {
   SongList& operator=(const SongList&) = delete;
 
   void Clear();
-  // Takes the entries out, leaving the list empty; Restore puts entries so taken back.
-  // Neither allocates.
+  // Takes the entries out, leaving the list empty; Replace puts entries (so taken, or read
+  // from a reply) in place of the list's. Neither allocates.
   SongListEntries Take() noexcept;
-  void Restore(SongListEntries entries) noexcept;
+  void Replace(SongListEntries entries) noexcept;
   // Appends the decoded text of every node of the list, in order, up to the capacity.
   void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode);
   int Count() const { return static_cast<int>(starts_.size()); }
@@ -52,24 +56,6 @@ class SongList {
   // entry.
   std::wstring texts_;
   std::vector<size_t> starts_;
-};
-
-// Holds the three song lists' entries aside while a query refills them, and puts them back
-// unless the query keeps its result: a query that fails half way (memory ran out) leaves the
-// lists as they were, never a new List1 beside an old List2.
-class SongListsRefill {
- public:
-  SongListsRefill(SongList& addresses, SongList& singers, SongList& titles) noexcept;
-  ~SongListsRefill();
-  SongListsRefill(const SongListsRefill&) = delete;
-  SongListsRefill& operator=(const SongListsRefill&) = delete;
-
-  void Keep() noexcept { kept_ = true; }
-
- private:
-  SongList* lists_[3];
-  SongListEntries before_[3];
-  bool kept_ = false;
 };
 
 }  // namespace quavlet

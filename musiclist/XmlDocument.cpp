@@ -100,9 +100,9 @@ void XmlDocument::SetValidateOnParse(bool validate) {
   document_->put_validateOnParse(AsVariantBool(validate));
 }
 
-bool XmlDocument::Load(std::wstring_view address) {
+bool XmlDocument::Load(std::wstring_view address, FetchCancellation* cancellation) {
   try {
-    if (const auto bytes = FetchHttp(address)) return LoadReply(*bytes);
+    if (const auto bytes = FetchHttp(address, cancellation)) return LoadReply(*bytes);
   } catch (const std::bad_alloc&) {
     // No memory for the fetch itself: a failed load like any other.
   }

@@ -27,6 +27,7 @@
 namespace quavlet {
 
 class XmlSelection;
+class FetchCancellation;
 
 class XmlNode {
  public:
@@ -73,8 +74,9 @@ class XmlDocument {
   // Fetches the address and parses the reply; true when a document was obtained. False for a
   // failed fetch, an HTTP error, a truncated or late reply, an unknown encoding, a document
   // type declaration, a reply that is not well-formed or too large for the memory left; the
-  // document is then empty. Never throws.
-  bool Load(std::wstring_view address);
+  // document is then empty. Never throws. Blocks the calling thread until the reply is in, at
+  // most about the reply deadline; another thread may give it up through the cancellation.
+  bool Load(std::wstring_view address, FetchCancellation* cancellation = nullptr);
   // Parses a reply already fetched, as Load does after fetching.
   bool LoadReply(std::string_view bytes);
 

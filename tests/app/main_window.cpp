@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include "tests/support/message_pump.h"
 
@@ -12,7 +13,8 @@ namespace quavlet::test {
 MainWindowTest::MainWindowTest() : form(application.Show<Form1>()) { FlushEvents(); }
 
 MainWindowTest::~MainWindowTest() {
-  form.Unload();
+  // A test may have closed the window and let its object go.
+  if (Form1* open = application.Find<Form1>()) open->Unload();
   FlushEvents();
   application.CollectClosedForms();
 }
@@ -22,17 +24,40 @@ void MainWindowTest::SetQQText(std::wstring_view typed) {
   FlushEvents();
 }
 
-void MainWindowTest::Query(std::wstring_view typed) {
+void MainWindowTest::StartQuery(std::wstring_view typed) {
   SetQQText(typed);
   SendMessageW(form.Command1.hWnd(), BM_CLICK, 0, 0);
-  FlushEvents();
+}
+
+void MainWindowTest::Query(std::wstring_view typed) {
+  StartQuery(typed);
+  EXPECT_TRUE(WaitForQuery()) << "the query of " << std::string(typed.begin(), typed.end()) << " did not end";
 }
 
 void MainWindowTest::QueryWithEnter(std::wstring_view typed) {
   SetQQText(typed);
   SetFocus(form.QQ.hWnd());
   SendMessageW(form.QQ.hWnd(), WM_CHAR, 13, 1);
+  EXPECT_TRUE(WaitForQuery());
+}
+
+bool MainWindowTest::WaitForQuery() {
+  const bool ended = PumpUntil([this] { return !form.QueryInFlight(); }, 20000);
   FlushEvents();
+  return ended;
+}
+
+int MainWindowTest::ThreadCount() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
 }
 
 int MainWindowTest::ShownRowCount() const {

@@ -19,11 +19,20 @@ class MainWindowTest : public testing::Test {
   MainWindowTest();
   ~MainWindowTest() override;
 
-  // Types the text into QQ (replacing what is there) and presses 查询.
+  // Types the text into QQ (replacing what is there), presses 查询 and waits for the query to
+  // end (see WaitForQuery).
   void Query(std::wstring_view typed);
-  // Types the text into QQ and presses Enter there.
+  // The same without waiting: the query is in flight when this returns (unless refused).
+  void StartQuery(std::wstring_view typed);
+  // Types the text into QQ, presses Enter there and waits for the query to end.
   void QueryWithEnter(std::wstring_view typed);
   void SetQQText(std::wstring_view typed);
+  // Pumps messages until no query is in flight (at most 20 s), then lets what it posted run;
+  // false if the query was still in flight.
+  bool WaitForQuery();
+
+  // Threads of this process now.
+  static int ThreadCount();
 
   // What the platform's list view shows: its row count, a cell (row and column from 0), its
   // column headers' texts and pixel widths.

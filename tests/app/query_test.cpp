@@ -5,9 +5,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
+#include <thread>
+
 #include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/mouse_messages.h"
 
 namespace quavlet::test {
 namespace {
@@ -107,6 +111,82 @@ TEST_F(QueryTest, DecodesTheServicesReferencesAndKeepsTheOthers) {
 TEST_F(QueryTest, WaitsForASlowReply) {
   Query(L"60005");
   EXPECT_EQ(ShownRowCount(), 2);
+}
+
+TEST_F(QueryTest, TheWindowAnswersWhileAReplyTricklesIn) {
+  Query(L"12345");
+  StartQuery(L"60017");  // one byte a second
+  FlushEvents();
+  ASSERT_TRUE(form.QueryInFlight());
+  EXPECT_EQ(ShownRowCount(), 0);  // emptied at the start, as ever
+  EXPECT_EQ(Entries(form.List1).size(), 8u);
+  // Another thread asks the window, as Windows does to tell a hung window, while this thread
+  // goes about its messages; a window held by the load would answer none of it.
+  const HWND window = form.hWnd();
+  std::atomic<int> answered{0};
+  std::atomic<bool> done{false};
+  std::thread asker([&] {
+    for (int round = 0; round < 5; ++round) {
+      DWORD_PTR result = 0;
+      if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result)) ++answered;
+      Sleep(200);
+    }
+    done = true;
+  });
+  const bool asked = PumpUntil([&] { return done.load(); }, 60000);
+  asker.join();
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(answered, 5);
+  EXPECT_TRUE(form.QueryInFlight());  // the reply is still coming in
+}
+
+TEST_F(QueryTest, ANewQueryTakesOverFromTheOneInFlight) {
+  Query(L"12345");
+  const int threadsBefore = ThreadCount();
+  // A reply that never ends, then Enter with another number: the list is the one typed last.
+  StartQuery(L"60017");
+  ASSERT_TRUE(form.QueryInFlight());
+  QueryWithEnter(L"23456");
+  EXPECT_TRUE(form.loadOk);
+  EXPECT_EQ(LastRequestTarget(), ExpectedTarget(L"23456"));
+  ASSERT_EQ(ShownRowCount(), 3);
+  EXPECT_EQ(ShownCell(0, 1), L"夜曲 二号");
+
+  // A reply that comes after 3 seconds, overtaken by a quick one: nothing of the slow one
+  // reaches the view, even once it could have come in.
+  StartQuery(L"60005");
+  ASSERT_TRUE(form.QueryInFlight());
+  Query(L"12345");
+  EXPECT_EQ(ShownRowCount(), 8);
+  PumpFor(4000);
+  EXPECT_EQ(ShownRowCount(), 8);
+  EXPECT_EQ(Entries(form.List1).size(), 8u);
+  EXPECT_EQ(ShownCell(1, 1), L"Don't Stop");
+  // The loads given up do not linger either.
+  EXPECT_TRUE(PumpUntil([&] { return form.musicQuery->Running() == 0; }, 10000));
+  EXPECT_TRUE(PumpUntil([&] { return ThreadCount() <= threadsBefore; }, 10000))
+      << ThreadCount() << " threads, " << threadsBefore << " before";
+  EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(QueryTest, ClosingDuringALoadAsksThenEndsTheLoadWithTheWindow) {
+  Query(L"12345");
+  const int threadsBefore = ThreadCount();
+  StartQuery(L"60017");
+  ASSERT_TRUE(form.QueryInFlight());
+  // The close picture, highlighted by the pointer, asks first; the answer is OK.
+  constexpr POINT kClosePlace{580, 5};
+  SendMouseMove(form.hWnd(), kClosePlace.x, kClosePlace.y);
+  SendClick(form.hWnd(), MouseButton::Left, kClosePlace.x, kClosePlace.y);
+  FlushEvents();
+  const auto shown = TakeBoxes();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, L"提示");
+  EXPECT_EQ(application.Find<Form1>(), nullptr);
+  // The window's object goes as the program's loop lets it go: the load's thread with it.
+  application.CollectClosedForms();
+  EXPECT_TRUE(PumpUntil([&] { return ThreadCount() <= threadsBefore; }, 5000))
+      << ThreadCount() << " threads, " << threadsBefore << " before";
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "musiclist/HttpFetch.h"
 
 #include "runtime/ComHandles.h"
 
@@ -150,6 +154,31 @@ TEST_F(XmlDocumentTest, WaitsForASlowReply) {
   ASSERT_TRUE(document->Load(test::RequestFor(L"60005")));
   EXPECT_GE(GetTickCount64() - start, 2500u);
   EXPECT_EQ(document->SelectNodes(kSongPath).Length(), 2);
+}
+
+// A reply sent one byte a second: the fetch reads what has come in and gives up at its
+// deadline, or as soon as another thread cancels it, instead of waiting for minutes.
+TEST(HttpFetchTest, ATricklingReplyEndsAtTheDeadlineOrWhenCancelled) {
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_FALSE(FetchHttp(test::RequestFor(L"60017"), std::chrono::seconds(1)));
+  EXPECT_GE(GetTickCount64() - start, 1000u);
+
+  FetchCancellation cancellation;
+  std::atomic<bool> ended{false};
+  std::optional<std::string> body{"unchanged"};
+  std::thread fetcher([&] {
+    body = FetchHttp(test::RequestFor(L"60017"), std::chrono::seconds(60), &cancellation);
+    ended = true;
+  });
+  Sleep(1500);
+  EXPECT_FALSE(ended);
+  cancellation.Cancel();
+  // Well before its own deadline.
+  for (int tenth = 0; tenth < 200 && !ended; ++tenth) Sleep(100);
+  EXPECT_TRUE(ended);
+  fetcher.join();
+  EXPECT_FALSE(body);
+  EXPECT_TRUE(cancellation.Cancelled());
 }
 
 // The parser's own document, for comparison with what the document object reads.

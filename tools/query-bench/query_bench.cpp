@@ -75,6 +75,11 @@ double TimeQuery(Form1& form, const std::wstring& number, int& rowsShown) {
   const HWND view = form.ListView1.hWnd();
   const double time = TimeOf([&] {
     SendMessageW(form.QQ.hWnd(), WM_CHAR, 13, 1);
+    // The reply is loaded off the window's thread; its end comes as a message.
+    while (form.QueryInFlight()) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+      DispatchPending();
+    }
     DispatchPending();
     UpdateWindow(view);
   });
