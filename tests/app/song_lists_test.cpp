@@ -7,7 +7,7 @@
 
 #include "musiclist/ReplyDeadlineForTests.h"
 #include "runtime/DelayLoad.h"
-#include "tests/app/failing_allocation.h"
+#include "tests/support/failing_allocation.h"
 #include "tests/app/main_window.h"
 #include "tests/musiclist/music_service.h"
 #include "tests/support/message_pump.h"
