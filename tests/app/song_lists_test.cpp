@@ -197,6 +197,12 @@ TEST_F(SongListsTest, RunningOutOfMemoryAnywhereInAQueryIsAFailedLoad) {
 // anywhere else in that query, is a failed load (the lists as they were: empty) or leaves out
 // a row or cell, and the window goes on.
 TEST(SongListsMemoryTest, RunningOutOfMemoryInAFirstQueryIsAFailedLoadOrAShorterView) {
+  // Each failure a barrier stops is reported with OutputDebugString, which raises an exception;
+  // under qemu's i386 user emulation Wine's unwinding of it ended the process within a few
+  // dozen reports.
+  if (GetEnvironmentVariableW(L"QUAVLET_I386_EMULATED", nullptr, 0) > 0) {
+    GTEST_SKIP() << "unwinding the exceptions of many debug reports ends the process under qemu-i386";
+  }
   MessageBoxAnswerer boxes;
   runtime::Application application{GetModuleHandleW(nullptr)};
   const auto rowCount = [](const Form1& form) {

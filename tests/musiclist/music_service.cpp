@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
+#include <thread>
 
 #include "musiclist/HttpFetch.h"
 #include "musiclist/MusicRequest.h"
@@ -16,7 +18,10 @@ std::wstring RequestFor(std::wstring_view typedNumber) {
 }
 
 std::wstring LastRequestTarget() {
-  const auto body = FetchHttp(L"http://" + ServiceHost() + L"/last-request");
+  // Asked from a thread of its own, as the program fetches: WinINet on the window's thread is
+  // no path of the program's.
+  std::optional<std::string> body;
+  std::thread([&] { body = FetchHttp(L"http://" + ServiceHost() + L"/last-request"); }).join();
   if (!body || body->empty()) return L"";
   const int size = static_cast<int>(body->size());
   std::wstring text(static_cast<size_t>(size), L'\0');

@@ -243,9 +243,15 @@ class Program:
 
 
 def skip_reason(output):
-    lines = [line.strip() for line in output[1:-1] if line.strip()]
-    lines = [line for line in lines if not line.endswith(": Skipped")]
-    return " ".join(lines) or "no reason given"
+    """The message GoogleTest printed after "Skipped": its first line. Lines a Wine process
+    printed meanwhile (its own errors) are no part of it."""
+    for index, line in enumerate(output):
+        if line.endswith(": Skipped"):
+            for reason in output[index + 1:]:
+                if reason.strip() and not RESULT.match(reason):
+                    return reason.strip()
+            break
+    return "no reason given"
 
 
 def read_manifest(path, args):
