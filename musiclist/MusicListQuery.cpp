@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "musiclist/XmlDocument.h"
+#include "runtime/MessageWindow.h"
 
 namespace quavlet {
 namespace {
@@ -55,15 +56,7 @@ struct MusicListQuery::Load {
 
 MusicListQuery::MusicListQuery(Reader read, Finished finished)
     : read_(read), finished_(std::move(finished)) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW windowClass{};
-  if (!GetClassInfoW(instance, kWindowClassName, &windowClass)) {
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClassName;
-    RegisterClassW(&windowClass);
-  }
-  window_ = CreateWindowExW(0, kWindowClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+  window_ = runtime::CreateMessageOnlyWindow(kWindowClassName, WindowProcedure, this);
 }
 
 MusicListQuery::~MusicListQuery() {

@@ -5,6 +5,7 @@
 #include "player/MediaAddress.h"
 #include "player/PlayerStatus.h"
 #include "runtime/Barrier.h"
+#include "runtime/MessageWindow.h"
 
 namespace quavlet {
 
@@ -35,15 +36,7 @@ std::unique_ptr<DirectShowPlayer> DirectShowPlayer::Create() {
 }
 
 bool DirectShowPlayer::CreateMessageWindow() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW windowClass{};
-  if (!GetClassInfoW(instance, kWindowClassName, &windowClass)) {
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClassName;
-    RegisterClassW(&windowClass);
-  }
-  window_ = CreateWindowExW(0, kWindowClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+  window_ = runtime::CreateMessageOnlyWindow(kWindowClassName, WindowProcedure, this);
   return window_ != nullptr;
 }
 
