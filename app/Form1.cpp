@@ -2,7 +2,7 @@
 
 #include "assets/product.h"
 #include "assets/resource_ids.h"
-#include "runtime/ColorKey.h"
+#include "runtime/ColourKey.h"
 #include "skin/MSkinButton.h"
 #include "windows/Site.h"
 
@@ -14,26 +14,26 @@ using runtime::ImageDesign;
 using runtime::LabelDesign;
 using runtime::SongTi;
 
-constexpr Color kCaptionColor = 0x008C581A;  // the captions beside the details
-constexpr Color kDetailColor = 0x00BE9507;   // the details, and the list's text
-constexpr Color kStatusColor = 0x00BF7822;
-constexpr Color kNumberColor = 0x0000C000;
+constexpr Colour kCaptionColour = 0x008C581A;  // the captions beside the details
+constexpr Colour kDetailColour = 0x00BE9507;   // the details, and the list's text
+constexpr Colour kStatusColour = 0x00BF7822;
+constexpr Colour kNumberColour = 0x0000C000;
 
 runtime::FormDesign MainWindowDesign() {
   return {.caption = L"Quavlet",
           .clientWidth = 9000,
           .clientHeight = 4875,
-          .backColor = kPanelColor,
+          .backColour = kPanelColour,
           .border = runtime::BorderStyle::None,
           .showInTaskbar = false,
           .icon = IDI_QUAVLET};
 }
 
 // A transparent label in "宋体" 9 bold that sizes itself to its text.
-LabelDesign SizedLabel(Place place, std::wstring caption, Color color) {
+LabelDesign SizedLabel(Place place, std::wstring caption, Colour colour) {
   return {.place = place,
           .caption = std::move(caption),
-          .foreColor = color,
+          .foreColour = colour,
           .transparent = true,
           .font = SongTi(9),
           .autoSize = true};
@@ -49,14 +49,14 @@ Form1::Form1(runtime::Application& application) : Form(application, kFormName, M
 
 void Form1::LayOutWindowedControls() {
   // Added in tab order.
-  ListView1.Design({.place = {120, 1200, 8775, 3255}, .foreColor = kDetailColor, .backColor = kPanelColor});
+  ListView1.Design({.place = {120, 1200, 8775, 3255}, .foreColour = kDetailColour, .backColour = kPanelColour});
   Add(ListView1);
   // Visible and a tab stop, but outside the client area: never seen.
   WP1.Design({.place = {9000, 4200, 8775, 675}});
   Add(WP1);
   Command4.Design({.place = {3960, 480, 615, 375}, .text = L"关于", .toolTip = L"关于我们"});
   Add(Command4);
-  QQ.Design({.place = {120, 480, 1575, 375}, .font = SongTi(12), .foreColor = kNumberColor, .backColor = kPanelColor});
+  QQ.Design({.place = {120, 480, 1575, 375}, .font = SongTi(12), .foreColour = kNumberColour, .backColour = kPanelColour});
   Add(QQ);
   Command1.Design({.place = {1800, 480, 615, 375}, .text = L"查询", .toolTip = L"查询"});
   Add(Command1);
@@ -94,18 +94,18 @@ void Form1::LayOutWindowlessControls() {
   Add(Image5);
   Image4.Design({.place = {1680, 0, 975, 255}});
   Add(Image4);
-  Label3.Design({.place = {0, 0, 3375, 375}, .caption = L"Label3", .backColor = kWhite});
+  Label3.Design({.place = {0, 0, 3375, 375}, .caption = L"Label3", .backColour = kWhite});
   Add(Label3);
   Image3.Design({.place = {3000, 120, 495, 255}});
   Add(Image3);
-  Label7.Design(SizedLabel({7440, 4560, 780, 180}, L"排列方式", kCaptionColor));
+  Label7.Design(SizedLabel({7440, 4560, 780, 180}, L"排列方式", kCaptionColour));
   Add(Label7);
   GuRL.Design({.place = {600, 960, 8220, 180},
-               .foreColor = kDetailColor,
+               .foreColour = kDetailColour,
                .transparent = true,
                .font = SongTi(9)});
   Add(GuRL);
-  Label8.Design(SizedLabel({120, 4560, 105, 180}, L"", kStatusColor));
+  Label8.Design(SizedLabel({120, 4560, 105, 180}, L"", kStatusColour));
   Add(Label8);
   Image2.Design({.place = {50, 50, 300, 300}, .picture = IDB_FORM1_LOGO, .stretch = true});
   Add(Image2);
@@ -117,15 +117,15 @@ void Form1::LayOutWindowlessControls() {
   Add(CL);
   MI.Design({.place = {7680, 10, 390, 255}, .picture = IDB_MINIMIZE_HOT, .visible = false});
   Add(MI);
-  gqm.Design(SizedLabel({5400, 480, 105, 180}, L"", kDetailColor));
+  gqm.Design(SizedLabel({5400, 480, 105, 180}, L"", kDetailColour));
   Add(gqm);
-  Label1.Design(SizedLabel({4920, 480, 390, 180}, L"歌曲", kCaptionColor));
+  Label1.Design(SizedLabel({4920, 480, 390, 180}, L"歌曲", kCaptionColour));
   Add(Label1);
-  gq.Design(SizedLabel({5400, 720, 105, 180}, L"", kDetailColor));
+  gq.Design(SizedLabel({5400, 720, 105, 180}, L"", kDetailColour));
   Add(gq);
-  Label2.Design(SizedLabel({4920, 720, 390, 180}, L"歌手", kCaptionColor));
+  Label2.Design(SizedLabel({4920, 720, 390, 180}, L"歌手", kCaptionColour));
   Add(Label2);
-  Label4.Design(SizedLabel({120, 960, 390, 180}, L"出处", kCaptionColor));
+  Label4.Design(SizedLabel({120, 960, 390, 180}, L"出处", kCaptionColour));
   Add(Label4);
   Image1.Design({.place = {0, 0, 9000, 4875}, .picture = IDB_FORM1_FACE});
   Add(Image1);
@@ -177,7 +177,7 @@ void Form1::Form_Load() {
   StackWindowedControls();
   // The skin takes the window over before it becomes layered.
   skin::AttachSkin(hWnd());
-  runtime::MakeColorKeyed(*this);
+  runtime::MakeColourKeyed(*this);
   Text1.SetText(SiteAddress());
 }
 

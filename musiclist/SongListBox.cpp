@@ -30,12 +30,12 @@ bool SongListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   FillRect(item.hDC, &box, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (const auto text = EntryAt(item.itemID)) {
     const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
-    const COLORREF oldColor =
+    const COLORREF oldColour =
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     box.left += 2;
     DrawTextW(item.hDC, text->data(), static_cast<int>(text->size()), &box,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SetTextColor(item.hDC, oldColor);
+    SetTextColor(item.hDC, oldColour);
     SetBkMode(item.hDC, oldMode);
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 
 namespace quavlet::runtime {
 namespace {
@@ -120,9 +120,9 @@ std::wstring ListBox::List(int index) const {
 }
 
 void ListViewWindow::OnCreated() {
-  if (ForeColor()) SendMessageW(hWnd(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ResolveColor(*ForeColor())));
-  if (BackColor()) {
-    const COLORREF back = ResolveColor(*BackColor());
+  if (ForeColour()) SendMessageW(hWnd(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ResolveColour(*ForeColour())));
+  if (BackColour()) {
+    const COLORREF back = ResolveColour(*BackColour());
     SendMessageW(hWnd(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
     SendMessageW(hWnd(), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
   }

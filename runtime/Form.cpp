@@ -6,7 +6,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Barrier.h"
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 #include "runtime/MsgBox.h"
 #include "runtime/Timer.h"
 #include "runtime/ToolInfo.h"
@@ -143,8 +143,8 @@ void Form::Cls() {
   if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
-void Form::SetBackColor(Color color) {
-  design_.backColor = color;
+void Form::SetBackColour(Colour colour) {
+  design_.backColour = colour;
   Cls();
 }
 
@@ -280,7 +280,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return OnControlColor(message, wParam, lParam);
+      return OnControlColour(message, wParam, lParam);
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
@@ -328,7 +328,7 @@ void Form::Paint() {
 }
 
 void Form::DrawSurface(HDC dc, const RECT& area) const {
-  gdi::Brush background(CreateSolidBrush(ResolveColor(design_.backColor)));
+  gdi::Brush background(CreateSolidBrush(ResolveColour(design_.backColour)));
   FillRect(dc, &area, background.get());
   for (auto control = windowless_.rbegin(); control != windowless_.rend(); ++control) {
     if (!(*control)->Visible()) continue;
@@ -341,9 +341,9 @@ void Form::DrawSurface(HDC dc, const RECT& area) const {
   }
 }
 
-LRESULT Form::OnControlColor(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
   if (WindowedControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
-    if (auto brush = control->OnControlColor(reinterpret_cast<HDC>(wParam))) return *brush;
+    if (auto brush = control->OnControlColour(reinterpret_cast<HDC>(wParam))) return *brush;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }

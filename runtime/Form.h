@@ -18,7 +18,7 @@
 #include "runtime/Events.h"
 #include "runtime/Font.h"
 #include "runtime/GdiHandles.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "runtime/twips.h"
 
 namespace quavlet::runtime {
@@ -41,7 +41,7 @@ struct FormDesign {
   std::wstring caption{};
   double clientWidth = 0;   // twips
   double clientHeight = 0;  // twips
-  Color backColor = kPanelColor;
+  Colour backColour = kPanelColour;
   BorderStyle border = BorderStyle::None;
   bool showInTaskbar = false;
   int icon = 0;  // icon resource, 0 for none
@@ -72,8 +72,8 @@ class Form {
   // Clears whatever has been drawn at run time: the form repaints its design.
   void Cls();
 
-  Color BackColor() const { return design_.backColor; }
-  void SetBackColor(Color color);
+  Colour BackColour() const { return design_.backColour; }
+  void SetBackColour(Colour colour);
   std::wstring Caption() const;
   void SetCaption(std::wstring_view caption);
   WindowState GetWindowState() const;
@@ -133,7 +133,7 @@ class Form {
   void CreateControls();
   void AddToolTip(WindowedControl& control);
   void Paint();
-  LRESULT OnControlColor(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);

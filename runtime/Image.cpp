@@ -2,7 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Form.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 namespace quavlet::runtime {
 

@@ -7,8 +7,8 @@ namespace quavlet::runtime {
 void Label::Design(const LabelDesign& design) {
   SetPlaceQuietly(design.place);
   caption_ = design.caption;
-  foreColor_ = design.foreColor;
-  backColor_ = design.backColor;
+  foreColour_ = design.foreColour;
+  backColour_ = design.backColour;
   transparent_ = design.transparent;
   autoSize_ = design.autoSize;
   wordWrap_ = design.wordWrap;
@@ -26,13 +26,13 @@ void Label::SetCaption(std::wstring_view caption) {
   Changed();
 }
 
-void Label::SetForeColor(Color color) {
-  foreColor_ = color;
+void Label::SetForeColour(Colour colour) {
+  foreColour_ = colour;
   Invalidate();
 }
 
-void Label::SetBackColor(Color color) {
-  backColor_ = color;
+void Label::SetBackColour(Colour colour) {
+  backColour_ = colour;
   Invalidate();
 }
 
@@ -101,13 +101,13 @@ void Label::Paint(HDC dc) {
   const PixelBox box = Pixels();
   RECT area{box.left, box.top, box.left + box.width, box.top + box.height};
   if (!transparent_) {
-    gdi::Brush background(CreateSolidBrush(ResolveColor(backColor_)));
+    gdi::Brush background(CreateSolidBrush(ResolveColour(backColour_)));
     FillRect(dc, &area, background.get());
   }
   if (caption_.empty()) return;
   gdi::ScopedSaveDc saved(dc);
   SelectObject(dc, CurrentFont());
-  SetTextColor(dc, ResolveColor(foreColor_));
+  SetTextColor(dc, ResolveColour(foreColour_));
   SetBkMode(dc, TRANSPARENT);
   DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, TextFormat());
 }

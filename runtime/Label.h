@@ -9,15 +9,15 @@
 
 #include "runtime/Font.h"
 #include "runtime/WindowlessControl.h"
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 
 namespace quavlet::runtime {
 
 struct LabelDesign {
   Place place{};
   std::wstring caption{};
-  Color foreColor = kButtonTextColor;
-  Color backColor = kButtonFaceColor;
+  Colour foreColour = kButtonTextColour;
+  Colour backColour = kButtonFaceColour;
   bool transparent = false;
   std::optional<FontSpec> font{};  // the form's font when not given
   bool autoSize = false;         // sized to its text
@@ -31,10 +31,10 @@ class Label : public WindowlessControl {
 
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(std::wstring_view caption);
-  Color ForeColor() const { return foreColor_; }
-  void SetForeColor(Color color);
-  Color BackColor() const { return backColor_; }
-  void SetBackColor(Color color);
+  Colour ForeColour() const { return foreColour_; }
+  void SetForeColour(Colour colour);
+  Colour BackColour() const { return backColour_; }
+  void SetBackColour(Colour colour);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
   bool AutoSize() const { return autoSize_; }
@@ -54,8 +54,8 @@ class Label : public WindowlessControl {
   void Changed();
 
   std::wstring caption_;
-  Color foreColor_ = kButtonTextColor;
-  Color backColor_ = kButtonFaceColor;
+  Colour foreColour_ = kButtonTextColour;
+  Colour backColour_ = kButtonFaceColour;
   bool transparent_ = false;
   std::optional<FontSpec> fontSpec_;
   gdi::Font font_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/GdiHandles.h"
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 
 namespace quavlet::runtime {
 
@@ -14,20 +14,20 @@ void Shape::Design(const ShapeDesign& design) {
   Invalidate();
 }
 
-void Shape::SetFillColor(Color color) {
-  look_.fillColor = color;
+void Shape::SetFillColour(Colour colour) {
+  look_.fillColour = colour;
   Invalidate();
 }
 
-void Shape::SetBorderColor(Color color) {
-  look_.borderColor = color;
+void Shape::SetBorderColour(Colour colour) {
+  look_.borderColour = colour;
   Invalidate();
 }
 
 void Shape::Paint(HDC dc) {
   const PixelBox box = Pixels();
-  gdi::Brush fill(look_.filled ? CreateSolidBrush(ResolveColor(look_.fillColor)) : nullptr);
-  gdi::Pen outline(look_.borderWidth > 0 ? CreatePen(PS_INSIDEFRAME, look_.borderWidth, ResolveColor(look_.borderColor))
+  gdi::Brush fill(look_.filled ? CreateSolidBrush(ResolveColour(look_.fillColour)) : nullptr);
+  gdi::Pen outline(look_.borderWidth > 0 ? CreatePen(PS_INSIDEFRAME, look_.borderWidth, ResolveColour(look_.borderColour))
                                          : nullptr);
   gdi::ScopedSelect selectBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get()) : GetStockObject(NULL_BRUSH));
   gdi::ScopedSelect selectPen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(NULL_PEN));

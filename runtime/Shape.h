@@ -4,7 +4,7 @@
 // fill. It takes no pointer events; they reach what lies beneath.
 
 #include "runtime/WindowlessControl.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 namespace quavlet::runtime {
 
@@ -14,8 +14,8 @@ struct ShapeDesign {
   Place place{};
   ShapeKind kind = ShapeKind::Rectangle;
   bool filled = false;
-  Color fillColor = kBlack;
-  Color borderColor = kBlack;
+  Colour fillColour = kBlack;
+  Colour borderColour = kBlack;
   int borderWidth = 1;  // pixels; 0 draws no outline
   bool visible = true;
 };
@@ -24,8 +24,8 @@ class Shape : public WindowlessControl {
  public:
   void Design(const ShapeDesign& design);
   const ShapeDesign& Look() const { return look_; }
-  void SetFillColor(Color color);
-  void SetBorderColor(Color color);
+  void SetFillColour(Colour colour);
+  void SetBorderColour(Colour colour);
   bool TakesPointer() const override { return false; }
 
  protected:

@@ -5,7 +5,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Barrier.h"
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 #include "runtime/Form.h"
 #include "runtime/ToolInfo.h"
 
@@ -106,13 +106,13 @@ void WindowedControl::SetFont(const FontSpec& font) {
   ApplyFont();
 }
 
-void WindowedControl::SetForeColor(Color color) {
-  design_.foreColor = color;
+void WindowedControl::SetForeColour(Colour colour) {
+  design_.foreColour = colour;
   if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
 
-void WindowedControl::SetBackColor(Color color) {
-  design_.backColor = color;
+void WindowedControl::SetBackColour(Colour colour) {
+  design_.backColour = colour;
   backBrush_.reset();
   if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
@@ -121,10 +121,10 @@ void WindowedControl::SetFocus() const {
   if (window_) ::SetFocus(window_);
 }
 
-std::optional<LRESULT> WindowedControl::OnControlColor(HDC dc) {
-  if (!design_.foreColor && !design_.backColor) return std::nullopt;
-  SetTextColor(dc, ResolveColor(design_.foreColor.value_or(kWindowTextColor)));
-  const COLORREF back = ResolveColor(design_.backColor.value_or(kWindowColor));
+std::optional<LRESULT> WindowedControl::OnControlColour(HDC dc) {
+  if (!design_.foreColour && !design_.backColour) return std::nullopt;
+  SetTextColor(dc, ResolveColour(design_.foreColour.value_or(kWindowTextColour)));
+  const COLORREF back = ResolveColour(design_.backColour.value_or(kWindowColour));
   SetBkColor(dc, back);
   if (!backBrush_) backBrush_.reset(CreateSolidBrush(back));
   return reinterpret_cast<LRESULT>(backBrush_.get());

@@ -16,7 +16,7 @@
 #include "runtime/Events.h"
 #include "runtime/Font.h"
 #include "runtime/GdiHandles.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "runtime/twips.h"
 
 namespace quavlet::runtime {
@@ -31,8 +31,8 @@ struct ControlDesign {
   bool visible = true;
   bool tabStop = true;
   std::optional<FontSpec> font{};  // the form's font when not given
-  std::optional<Color> foreColor{};
-  std::optional<Color> backColor{};
+  std::optional<Colour> foreColour{};
+  std::optional<Colour> backColour{};
 };
 
 class WindowedControl {
@@ -65,10 +65,10 @@ class WindowedControl {
   const std::wstring& ToolTipText() const { return design_.toolTip; }
   void SetToolTipText(std::wstring_view text);
   void SetFont(const FontSpec& font);
-  std::optional<Color> ForeColor() const { return design_.foreColor; }
-  std::optional<Color> BackColor() const { return design_.backColor; }
-  void SetForeColor(Color color);
-  void SetBackColor(Color color);
+  std::optional<Colour> ForeColour() const { return design_.foreColour; }
+  std::optional<Colour> BackColour() const { return design_.backColour; }
+  void SetForeColour(Colour colour);
+  void SetBackColour(Colour colour);
   void SetFocus() const;
 
  protected:
@@ -86,7 +86,7 @@ class WindowedControl {
   // A character typed into the control; set it to 0 to swallow it.
   virtual void OnKeyPress(int& character) { (void)character; }
   // The colours painted with, when the control has its own.
-  virtual std::optional<LRESULT> OnControlColor(HDC dc);
+  virtual std::optional<LRESULT> OnControlColour(HDC dc);
   // An item of an owner-drawn control to draw; false when the control leaves it undrawn.
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
     (void)item;

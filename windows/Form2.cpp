@@ -4,7 +4,7 @@
 
 #include "assets/product.h"
 #include "assets/resource_ids.h"
-#include "runtime/ColorKey.h"
+#include "runtime/ColourKey.h"
 #include "runtime/WindowMove.h"
 #include "windows/Site.h"
 
@@ -14,8 +14,8 @@ namespace {
 using runtime::LabelDesign;
 using runtime::SongTi;
 
-constexpr Color kTextColor = 0x00BE9507;
-constexpr Color kOutlineColor = 0x00BE9507;
+constexpr Colour kTextColour = 0x00BE9507;
+constexpr Colour kOutlineColour = 0x00BE9507;
 
 // Begins with two ideographic spaces, as a Chinese paragraph does.
 constexpr wchar_t kDescription[] =
@@ -26,7 +26,7 @@ runtime::FormDesign AboutWindowDesign() {
   return {.caption = L"关于我们",
           .clientWidth = 4845,
           .clientHeight = 2670,
-          .backColor = kPanelColor,
+          .backColour = kPanelColour,
           .border = runtime::BorderStyle::None,
           .showInTaskbar = false,
           .icon = IDI_ABOUT};
@@ -34,7 +34,7 @@ runtime::FormDesign AboutWindowDesign() {
 
 // A transparent label in the window's font that grows to fit its text.
 LabelDesign SizedLine(Place place, std::wstring caption) {
-  return {.place = place, .caption = std::move(caption), .foreColor = kTextColor, .transparent = true, .autoSize = true};
+  return {.place = place, .caption = std::move(caption), .foreColour = kTextColour, .transparent = true, .autoSize = true};
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ void Form2::LayOutControls() {
   // Added front to back: each covers the ones added after it where they overlap.
   Label6.Design({.place = {4440, 120, 255, 255},
                  .caption = L"×",
-                 .foreColor = kCloseNormalColor,
+                 .foreColour = kCloseNormalColour,
                  .transparent = true,
                  .font = SongTi(10.5)});
   Add(Label6);
@@ -59,11 +59,11 @@ void Form2::LayOutControls() {
   Add(Label4);
   Label3.Design(SizedLine({2160, 1800, 2340, 180}, L"官方网站：" + std::wstring(kSiteHost)));
   Add(Label3);
-  Label2.Design({.place = {240, 720, 4215, 1095}, .caption = kDescription, .foreColor = kTextColor, .transparent = true});
+  Label2.Design({.place = {240, 720, 4215, 1095}, .caption = kDescription, .foreColour = kTextColour, .transparent = true});
   Add(Label2);
   Label1.Design({.place = {1320, 240, 2280, 210},
                  .caption = L"Quavlet",
-                 .foreColor = kTextColor,
+                 .foreColour = kTextColour,
                  .transparent = true,
                  .font = SongTi(10.5),
                  .autoSize = true});
@@ -73,21 +73,21 @@ void Form2::LayOutControls() {
   // The face stops short of the right and bottom edges: those strips are holes.
   Shape1.Design({.place = {0, 0, 4815, 2655},
                  .filled = true,
-                 .fillColor = kPanelColor,
-                 .borderColor = kOutlineColor});
+                 .fillColour = kPanelColour,
+                 .borderColour = kOutlineColour});
   Add(Shape1);
 }
 
-void Form2::Form_Load() { runtime::MakeColorKeyed(*this); }
+void Form2::Form_Load() { runtime::MakeColourKeyed(*this); }
 
 // The face takes no pointer events of its own: a press on it reaches the window, which moves.
 void Form2::Form_MouseDown(int, int, float, float) { runtime::StartWindowMove(hWnd()); }
 
-void Form2::Form_MouseMove(int, int, float, float) { Label6.SetForeColor(kCloseNormalColor); }
+void Form2::Form_MouseMove(int, int, float, float) { Label6.SetForeColour(kCloseNormalColour); }
 
 void Form2::Form_Click() { Unload(); }
 
-void Form2::Label6_MouseMove(int, int, float, float) { Label6.SetForeColor(kCloseHotColor); }
+void Form2::Label6_MouseMove(int, int, float, float) { Label6.SetForeColour(kCloseHotColour); }
 
 void Form2::Label6_Click() { Unload(); }
 

@@ -20,8 +20,8 @@ class Form2 : public runtime::Form {
   static constexpr std::wstring_view kFormName = L"Form2";
 
   // The text colour of "×": as designed and over the face, and with the pointer over it.
-  static constexpr Color kCloseNormalColor = 0x00BE9507;
-  static constexpr Color kCloseHotColor = 0x005A3710;
+  static constexpr Colour kCloseNormalColour = 0x00BE9507;
+  static constexpr Colour kCloseHotColour = 0x005A3710;
 
   explicit Form2(runtime::Application& application);
 

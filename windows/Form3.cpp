@@ -1,7 +1,7 @@
 #include "windows/Form3.h"
 
 #include "assets/resource_ids.h"
-#include "runtime/ColorKey.h"
+#include "runtime/ColourKey.h"
 
 namespace quavlet {
 
@@ -26,7 +26,7 @@ Form3::Form3(runtime::Application& application) : Form(application, kFormName, O
   Image3.Click = [this] { Image3_Click(); };
 }
 
-void Form3::Form_Load() { runtime::MakeColorKeyed(*this); }
+void Form3::Form_Load() { runtime::MakeColourKeyed(*this); }
 
 void Form3::Form_Click() { Unload(); }
 

@@ -1,7 +1,7 @@
 #include "windows/Form4.h"
 
 #include "assets/resource_ids.h"
-#include "runtime/Colors.h"
+#include "runtime/Colours.h"
 #include "windows/Site.h"
 
 namespace quavlet {
@@ -14,7 +14,7 @@ runtime::FormDesign PromotionWindowDesign() {
           .clientHeight = 7830,
           // The browser leaves the last client row uncovered: it shows the system's colour, not
           // the main window's cream.
-          .backColor = runtime::kButtonFaceColor,
+          .backColour = runtime::kButtonFaceColour,
           .border = runtime::BorderStyle::FixedSingle,
           .showInTaskbar = true,
           .icon = IDI_QUAVLET};

@@ -19,7 +19,7 @@
 namespace quavlet::test {
 namespace {
 
-constexpr Color kText = 0x00BE9507;
+constexpr Colour kText = 0x00BE9507;
 constexpr POINT kFace{10, 150};     // Shape1 alone: the face
 constexpr POINT kCloseLabel{304, 16};
 constexpr POINT kTitle{100, 22};    // Label1
@@ -63,13 +63,13 @@ TEST_F(AboutWindow, IsABorderlessLayeredFormOf323By178PixelsWithoutATaskbarButto
   EXPECT_FALSE(extended & WS_EX_APPWINDOW);
   EXPECT_EQ(GetWindow(Window(), GW_OWNER), nullptr);
 
-  EXPECT_EQ(form->BackColor(), kColorKey);
+  EXPECT_EQ(form->BackColour(), kColourKey);
   ASSERT_TRUE(extended & WS_EX_LAYERED);
   COLORREF key = 0;
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(Window(), &key, &alpha, &flags));
-  EXPECT_EQ(key, kColorKey);
+  EXPECT_EQ(key, kColourKey);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
 }
 
@@ -122,7 +122,7 @@ TEST_F(AboutWindow, EachLabelShowsItsTextInPlaceInTheSiteColourOnATransparentBac
   for (const LabelRow& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(row.label->Caption(), row.caption);
-    EXPECT_EQ(row.label->ForeColor(), kText);
+    EXPECT_EQ(row.label->ForeColour(), kText);
     EXPECT_TRUE(row.label->Transparent());
     EXPECT_EQ(row.label->AutoSize(), row.sized);
     const PixelBox box = row.label->Pixels();
@@ -151,8 +151,8 @@ TEST_F(AboutWindow, TheTitleAndTheCloseLabelAreInSongTi105Bold) {
 TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   const runtime::ShapeDesign& face = form->Shape1.Look();
   EXPECT_TRUE(face.filled);
-  EXPECT_EQ(face.fillColor, 0x00FFFCEEu);
-  EXPECT_EQ(face.borderColor, 0x00BE9507u);
+  EXPECT_EQ(face.fillColour, 0x00FFFCEEu);
+  EXPECT_EQ(face.borderColour, 0x00BE9507u);
   const PixelBox box = form->Shape1.Pixels();
   EXPECT_EQ(box.left, 0);
   EXPECT_EQ(box.top, 0);
@@ -162,10 +162,10 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   // The 2-pixel strip on the right and the 1-pixel strip at the bottom are the colour key.
   const DrawnSurface surface = Surface();
   for (int y : {0, 60, 176}) {
-    EXPECT_EQ(surface.At(321, y), kColorKey) << y;
-    EXPECT_EQ(surface.At(322, y), kColorKey) << y;
+    EXPECT_EQ(surface.At(321, y), kColourKey) << y;
+    EXPECT_EQ(surface.At(322, y), kColourKey) << y;
   }
-  for (int x : {0, 160, 320}) EXPECT_EQ(surface.At(x, 177), kColorKey) << x;
+  for (int x : {0, 160, 320}) EXPECT_EQ(surface.At(x, 177), kColourKey) << x;
   // The outline and the fill.
   EXPECT_EQ(surface.At(0, 100), 0x00BE9507u);
   EXPECT_EQ(surface.At(320, 100), 0x00BE9507u);
@@ -174,7 +174,7 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   // No other hole inside the face.
   int holes = 0;
   for (int y = 1; y < 176; y += 5) {
-    for (int x = 1; x < 320; x += 5) holes += surface.At(x, y) == kColorKey ? 1 : 0;
+    for (int x = 1; x < 320; x += 5) holes += surface.At(x, y) == kColourKey ? 1 : 0;
   }
   EXPECT_EQ(holes, 0);
 }
@@ -187,15 +187,15 @@ TEST_F(AboutWindow, PointerEventsOverTheFaceReachTheWindow) {
 }
 
 TEST_F(AboutWindow, TheCloseLabelDarkensUnderThePointerUntilAMoveOverTheFace) {
-  EXPECT_EQ(form->Label6.ForeColor(), Form2::kCloseNormalColor);
+  EXPECT_EQ(form->Label6.ForeColour(), Form2::kCloseNormalColour);
   SendMouseMove(Window(), kCloseLabel.x, kCloseLabel.y);
-  EXPECT_EQ(form->Label6.ForeColor(), 0x005A3710u);
+  EXPECT_EQ(form->Label6.ForeColour(), 0x005A3710u);
   // Onto another label the hover colour stays.
   SendMouseMove(Window(), kTitle.x, kTitle.y);
   SendMouseMove(Window(), kDescription.x, kDescription.y);
-  EXPECT_EQ(form->Label6.ForeColor(), 0x005A3710u);
+  EXPECT_EQ(form->Label6.ForeColour(), 0x005A3710u);
   SendMouseMove(Window(), kFace.x, kFace.y);
-  EXPECT_EQ(form->Label6.ForeColor(), 0x00BE9507u);
+  EXPECT_EQ(form->Label6.ForeColour(), 0x00BE9507u);
 }
 
 TEST_F(AboutWindow, OneClickOnTheCloseLabelClosesTheWindow) {
@@ -222,7 +222,7 @@ TEST_F(AboutWindow, ShownAgainAfterClosingItLoadsAnew) {
   FlushEvents();
   ASSERT_TRUE(again.IsLoaded());
   EXPECT_TRUE(GetWindowLongPtrW(again.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
-  EXPECT_EQ(again.Label6.ForeColor(), Form2::kCloseNormalColor);
+  EXPECT_EQ(again.Label6.ForeColour(), Form2::kCloseNormalColour);
 }
 
 TEST(AboutWindowFromTheMainWindow, TheAboutButtonDoesNotOpenIt) {
@@ -289,7 +289,7 @@ TEST_F(AboutWindowUnderPointer, APressOnALabelOrThePictureDoesNotMoveIt) {
 TEST_F(AboutWindowUnderPointer, HoveringThenClickingTheCloseLabelClosesTheWindow) {
   const POINT close = RealPointer::ScreenPoint(Window(), kCloseLabel.x, kCloseLabel.y);
   const std::wstring at = std::to_wstring(close.x) + L" " + std::to_wstring(close.y);
-  const auto hot = [&] { return form->Label6.ForeColor() == Form2::kCloseHotColor; };
+  const auto hot = [&] { return form->Label6.ForeColour() == Form2::kCloseHotColour; };
   ASSERT_TRUE(pointer_.Run(L"mousemove " + std::to_wstring(close.x - 3) + L" " + std::to_wstring(close.y) +
                            L" sleep 0.1 mousemove " + at));
   EXPECT_TRUE(PumpUntil(hot, RealPointer::kNeverArrives));

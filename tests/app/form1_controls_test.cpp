@@ -82,8 +82,8 @@ TEST_F(MainWindow, TheNumberBoxAndTheSongListHaveTheirColoursAndFont) {
   EXPECT_EQ(font.lfCharSet, 134);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_EQ(font.lfHeight, -16);  // 12 pt
-  EXPECT_EQ(form->QQ.ForeColor(), 0x0000C000u);
-  EXPECT_EQ(form->QQ.BackColor(), 0x00FFFCEEu);
+  EXPECT_EQ(form->QQ.ForeColour(), 0x0000C000u);
+  EXPECT_EQ(form->QQ.BackColour(), 0x00FFFCEEu);
   EXPECT_EQ(SendMessageW(form->ListView1.hWnd(), LVM_GETTEXTCOLOR, 0, 0), 0x00BE9507);
   EXPECT_EQ(SendMessageW(form->ListView1.hWnd(), LVM_GETBKCOLOR, 0, 0), 0x00FFFCEE);
   EXPECT_EQ(GetWindowLongPtrW(form->ListView1.hWnd(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
@@ -155,7 +155,7 @@ TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
   struct Row {
     const runtime::Label* label;
     const wchar_t* caption;
-    Color color;
+    Colour colour;
     bool sized;
   };
   const Row rows[] = {{&form->Label7, L"排列方式", 0x008C581A, true}, {&form->GuRL, L"", 0x00BE9507, false},
@@ -165,7 +165,7 @@ TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.label->Left() << "," << row.label->Top());
     EXPECT_EQ(row.label->Caption(), row.caption);
-    EXPECT_EQ(row.label->ForeColor(), row.color);
+    EXPECT_EQ(row.label->ForeColour(), row.colour);
     EXPECT_TRUE(row.label->Transparent());
     EXPECT_EQ(row.label->AutoSize(), row.sized);
     EXPECT_EQ(row.label->EffectiveFont(), runtime::SongTi(9));
@@ -176,7 +176,7 @@ TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
   EXPECT_TRUE(form->Label9.Transparent());
   EXPECT_EQ(form->Label3.Caption(), L"Label3");
   EXPECT_FALSE(form->Label3.Transparent());
-  EXPECT_EQ(form->Label3.BackColor(), 0x00FFFFFFu);
+  EXPECT_EQ(form->Label3.BackColour(), 0x00FFFFFFu);
   EXPECT_TRUE(form->Label5.Caption().empty() && form->Label5.Transparent());
   EXPECT_TRUE(form->Label6.Caption().empty() && form->Label6.Transparent());
 }

@@ -36,7 +36,7 @@ TEST_F(MainWindow, IsABorderlessFormOf600By325PixelsCaptionedQuavlet) {
 }
 
 TEST_F(MainWindow, IsLayeredWithPureBlueAsItsColourKey) {
-  EXPECT_EQ(form->BackColor(), 0x00FF0000u);
+  EXPECT_EQ(form->BackColour(), 0x00FF0000u);
   EXPECT_TRUE(GetWindowLongPtrW(form->hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
   COLORREF key = 0;
   BYTE alpha = 0;
@@ -67,11 +67,11 @@ TEST_F(MainWindow, CarriesThe48PixelIcon) {
 TEST_F(MainWindow, ItsFaceIsOpaqueButForTheRoundedCornersWhichAreHoles) {
   const DrawnSurface surface = Surface(*form);
   for (auto [x, y] : {std::pair{0, 0}, {599, 0}, {0, 324}, {599, 324}, {1, 1}, {598, 323}}) {
-    EXPECT_EQ(surface.At(x, y), kColorKey) << x << "," << y;
+    EXPECT_EQ(surface.At(x, y), kColourKey) << x << "," << y;
   }
   int holes = 0;
   for (int y = 12; y < 313; y += 3) {
-    for (int x = 12; x < 588; x += 3) holes += surface.At(x, y) == kColorKey ? 1 : 0;
+    for (int x = 12; x < 588; x += 3) holes += surface.At(x, y) == kColourKey ? 1 : 0;
   }
   EXPECT_EQ(holes, 0);
 }

@@ -70,7 +70,7 @@ TEST_F(OverlayTest, IsAFramelessColourKeyedNoticeWithoutATaskbarButton) {
   ASSERT_TRUE(GetLayeredWindowAttributes(window, &key, &alpha, &flags));
   EXPECT_EQ(key, 0x00FF0000u);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
-  EXPECT_EQ(overlay.BackColor(), 0x00FF0000u);
+  EXPECT_EQ(overlay.BackColour(), 0x00FF0000u);
 
   EXPECT_EQ(overlay.Timer1.Interval(), 1500u);
   EXPECT_TRUE(overlay.Timer1.Enabled());

@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "runtime/ColorKey.h"
+#include "runtime/ColourKey.h"
 #include "runtime/Clipboard.h"
 #include "runtime/Controls.h"
 #include "runtime/Label.h"
@@ -75,8 +75,8 @@ TEST_F(Forms, AFramedFormWithATaskbarButtonHasACloseBoxOnly) {
 
 TEST_F(Forms, TheColourKeySetUpMakesALayeredWindowKeyedOnPureBlue) {
   TestForm& form = application.Load<TestForm>();
-  runtime::MakeColorKeyed(form);
-  EXPECT_EQ(form.BackColor(), 0x00FF0000u);
+  runtime::MakeColourKeyed(form);
+  EXPECT_EQ(form.BackColour(), 0x00FF0000u);
   EXPECT_TRUE(GetWindowLongPtrW(form.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
   COLORREF key = 0;
   BYTE alpha = 1;

@@ -18,7 +18,7 @@ class TestForm : public runtime::Form {
       : Form(application, name, std::move(design)) {}
 
   static runtime::FormDesign DefaultDesign() {
-    return {.caption = L"Test form", .clientWidth = 4500, .clientHeight = 3000, .backColor = 0x00336699};
+    return {.caption = L"Test form", .clientWidth = 4500, .clientHeight = 3000, .backColour = 0x00336699};
   }
 
   // A handler that logs "<what> <button> <shift> <x> <y>".

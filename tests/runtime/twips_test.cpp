@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 namespace quavlet {
 namespace {
@@ -40,10 +40,10 @@ TEST(Twips, APlaceCoversThePixelsBetweenItsRoundedEdges) {
   EXPECT_EQ(PlaceToPixels({0, 0, 9000, 4875}, 144), (PixelBox{0, 0, 900, 488}));
 }
 
-TEST(Colors, AreWrittenBlueGreenRed) {
-  EXPECT_EQ(ColorFromRgb(0, 0, 255), kColorKey);
-  EXPECT_EQ(ColorFromRgb(255, 0, 255), kTransparentPixel);
-  EXPECT_EQ(ColorFromRgb(0xEE, 0xFC, 0xFF), kPanelColor);
+TEST(Colours, AreWrittenBlueGreenRed) {
+  EXPECT_EQ(ColourFromRgb(0, 0, 255), kColourKey);
+  EXPECT_EQ(ColourFromRgb(255, 0, 255), kTransparentPixel);
+  EXPECT_EQ(ColourFromRgb(0xEE, 0xFC, 0xFF), kPanelColour);
   EXPECT_EQ(RedOf(0x00BE9507), 0x07);
   EXPECT_EQ(GreenOf(0x00BE9507), 0x95);
   EXPECT_EQ(BlueOf(0x00BE9507), 0xBE);

@@ -29,11 +29,11 @@ class WindowedControls : public testing::Test {
   void SetUp() override {
     button.Design({.place = {150, 150, 900, 375}, .text = L"查询", .toolTip = L"按一下"});
     text.Design({.place = {150, 750, 1500, 375}, .text = L"12345", .font = runtime::SongTi(12),
-                 .foreColor = 0x0000C000, .backColor = 0x00FFFCEE});
+                 .foreColour = 0x0000C000, .backColour = 0x00FFFCEE});
     combo.Design({.place = {1800, 150, 900, 300}});
     for (const wchar_t* item : {L"1", L"2", L"3"}) combo.AddItem(item);
     list.Design({.place = {3000, 3000, 900, 900}, .visible = false, .tabStop = false});
-    view.Design({.place = {150, 1350, 4200, 1500}, .foreColor = 0x00BE9507, .backColor = 0x00FFFCEE});
+    view.Design({.place = {150, 1350, 4200, 1500}, .foreColour = 0x00BE9507, .backColour = 0x00FFFCEE});
     for (runtime::WindowedControl* control : std::initializer_list<runtime::WindowedControl*>{&button, &text, &combo, &list, &view}) {
       form.Add(*control);
     }

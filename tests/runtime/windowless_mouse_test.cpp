@@ -23,8 +23,8 @@ class WindowlessMouse : public testing::Test {
   void SetUp() override {
     hidden.Design({.place = {0, 0, 4500, 3000}, .stretch = true, .visible = false});
     front.Design({.place = {300, 300, 900, 600}, .caption = L"front", .transparent = true});
-    back.Design({.place = {600, 600, 1500, 1500}, .caption = L"back", .backColor = 0x0000FF00});
-    shape.Design({.place = {2250, 1500, 1500, 1200}, .filled = true, .fillColor = 0x00FFFFFF});
+    back.Design({.place = {600, 600, 1500, 1500}, .caption = L"back", .backColour = 0x0000FF00});
+    shape.Design({.place = {2250, 1500, 1500, 1200}, .filled = true, .fillColour = 0x00FFFFFF});
     form.Add(hidden);
     form.Add(front);
     form.Add(back);

@@ -42,8 +42,8 @@ class WindowlessPaint : public testing::Test {
 TEST_F(WindowlessPaint, ControlsAreDrawnBackToFrontOverTheBackground) {
   Label front;
   Label back;
-  front.Design({.place = {300, 300, 900, 600}, .backColor = 0x000000FF});
-  back.Design({.place = {600, 600, 1500, 1500}, .backColor = 0x0000FF00});
+  front.Design({.place = {300, 300, 900, 600}, .backColour = 0x000000FF});
+  back.Design({.place = {600, 600, 1500, 1500}, .backColour = 0x0000FF00});
   form.Add(front);
   form.Add(back);
   const DrawnSurface surface = Surface(form);
@@ -56,8 +56,8 @@ TEST_F(WindowlessPaint, ControlsAreDrawnBackToFrontOverTheBackground) {
 TEST_F(WindowlessPaint, HiddenAndTransparentLabelsLeaveWhatIsBeneath) {
   Label hidden;
   Label transparent;
-  hidden.Design({.place = {0, 0, 4500, 3000}, .backColor = 0x000000FF, .visible = false});
-  transparent.Design({.place = {0, 0, 4500, 3000}, .backColor = 0x0000FF00, .transparent = true});
+  hidden.Design({.place = {0, 0, 4500, 3000}, .backColour = 0x000000FF, .visible = false});
+  transparent.Design({.place = {0, 0, 4500, 3000}, .backColour = 0x0000FF00, .transparent = true});
   form.Add(hidden);
   form.Add(transparent);
   EXPECT_EQ(Surface(form).At(150, 100), kBackground);
@@ -65,9 +65,9 @@ TEST_F(WindowlessPaint, HiddenAndTransparentLabelsLeaveWhatIsBeneath) {
   EXPECT_EQ(Surface(form).At(150, 100), 0x000000FFu);
 }
 
-TEST_F(WindowlessPaint, ALabelDrawsItsCaptionInItsForeColor) {
+TEST_F(WindowlessPaint, ALabelDrawsItsCaptionInItsForeColour) {
   Label label;
-  label.Design({.place = {0, 0, 4500, 3000}, .caption = L"███", .foreColor = 0x00123456, .backColor = 0x00FFFFFF});
+  label.Design({.place = {0, 0, 4500, 3000}, .caption = L"███", .foreColour = 0x00123456, .backColour = 0x00FFFFFF});
   form.Add(label);
   const DrawnSurface surface = Surface(form);
   int inked = 0;
@@ -102,7 +102,7 @@ TEST_F(WindowlessPaint, APictureSizesItsControlUnlessStretched) {
 
 TEST_F(WindowlessPaint, AShapeIsFilledAndOutlinedAndTakesNoPointer) {
   Shape shape;
-  shape.Design({.place = {0, 0, 1500, 1500}, .filled = true, .fillColor = 0x00FFFCEE, .borderColor = 0x00BE9507});
+  shape.Design({.place = {0, 0, 1500, 1500}, .filled = true, .fillColour = 0x00FFFCEE, .borderColour = 0x00BE9507});
   form.Add(shape);
   const DrawnSurface surface = Surface(form);
   EXPECT_EQ(surface.At(0, 50), 0x00BE9507u);
@@ -135,8 +135,8 @@ TEST_F(WindowlessPaint, AFixedLabelKeepsItsBoxAndWrapsItsText) {
   Label label;
   label.Design({.place = {240, 720, 1500, 1095},
                 .caption = L"　　本程序是采用XML核心技术与列表控件的应用所开发出来的",
-                .foreColor = 0x00000000,
-                .backColor = 0x00FFFFFF});
+                .foreColour = 0x00000000,
+                .backColour = 0x00FFFFFF});
   form.Add(label);
   EXPECT_EQ(label.Pixels(), (PixelBox{16, 48, 100, 73}));
   const DrawnSurface surface = Surface(form);

@@ -47,10 +47,10 @@ PixelBox ChildBox(HWND child) {
 SIZE IconSize(HICON icon) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return {0, 0};
-  gdi::Bitmap color(info.hbmColor);
+  gdi::Bitmap colour(info.hbmColor);
   gdi::Bitmap mask(info.hbmMask);
   BITMAP picture{};
-  if (!color || !GetObjectW(color.get(), sizeof(picture), &picture)) return {0, 0};
+  if (!colour || !GetObjectW(colour.get(), sizeof(picture), &picture)) return {0, 0};
   return {picture.bmWidth, picture.bmHeight};
 }
 

@@ -8,6 +8,6 @@ namespace quavlet::runtime {
 
 class Form;
 
-void MakeColorKeyed(Form& form);
+void MakeColourKeyed(Form& form);
 
 }  // namespace quavlet::runtime
