@@ -14,23 +14,23 @@ using runtime::ImageDesign;
 using runtime::LabelDesign;
 using runtime::SongTi;
 
-constexpr Colour kCaptionColour = 0x008C581A;  // the captions beside the details
-constexpr Colour kDetailColour = 0x00BE9507;   // the details, and the list's text
-constexpr Colour kStatusColour = 0x00BF7822;
-constexpr Colour kNumberColour = 0x0000C000;
+constexpr runtime::Colour kCaptionColour = 0x008C581A;  // the captions beside the details
+constexpr runtime::Colour kDetailColour = 0x00BE9507;   // the details, and the list's text
+constexpr runtime::Colour kStatusColour = 0x00BF7822;
+constexpr runtime::Colour kNumberColour = 0x0000C000;
 
 runtime::FormDesign MainWindowDesign() {
   return {.caption = L"Quavlet",
           .clientWidth = 9000,
           .clientHeight = 4875,
-          .backColour = kPanelColour,
+          .backColour = runtime::kPanelColour,
           .border = runtime::BorderStyle::None,
           .showInTaskbar = false,
           .icon = IDI_QUAVLET};
 }
 
 // A transparent label in "宋体" 9 bold that sizes itself to its text.
-LabelDesign SizedLabel(Place place, std::wstring caption, Colour colour) {
+LabelDesign SizedLabel(runtime::Place place, std::wstring caption, runtime::Colour colour) {
   return {.place = place,
           .caption = std::move(caption),
           .foreColour = colour,
@@ -49,14 +49,14 @@ Form1::Form1(runtime::Application& application) : Form(application, kFormName, M
 
 void Form1::LayOutWindowedControls() {
   // Added in tab order.
-  ListView1.Design({.place = {120, 1200, 8775, 3255}, .foreColour = kDetailColour, .backColour = kPanelColour});
+  ListView1.Design({.place = {120, 1200, 8775, 3255}, .foreColour = kDetailColour, .backColour = runtime::kPanelColour});
   Add(ListView1);
   // Visible and a tab stop, but outside the client area: never seen.
   WP1.Design({.place = {9000, 4200, 8775, 675}});
   Add(WP1);
   Command4.Design({.place = {3960, 480, 615, 375}, .text = L"关于", .toolTip = L"关于我们"});
   Add(Command4);
-  QQ.Design({.place = {120, 480, 1575, 375}, .font = SongTi(12), .foreColour = kNumberColour, .backColour = kPanelColour});
+  QQ.Design({.place = {120, 480, 1575, 375}, .font = SongTi(12), .foreColour = kNumberColour, .backColour = runtime::kPanelColour});
   Add(QQ);
   Command1.Design({.place = {1800, 480, 615, 375}, .text = L"查询", .toolTip = L"查询"});
   Add(Command1);
@@ -71,12 +71,12 @@ void Form1::LayOutWindowedControls() {
   Add(Command5);
   Command6.Design({.place = {4320, 4440, 2895, 375}, .text = L"支持我们发展！！！", .toolTip = L"关于我们"});
   Add(Command6);
-  Text1.Design({.place = {4080, 4800, 180, 270}, .text = std::wstring(kSiteHost)});
+  Text1.Design({.place = {4080, 4800, 180, 270}, .text = std::wstring(windows::kSiteHost)});
   Add(Text1);
   // The song lists: never seen, never focused.
-  for (auto [list, place] : {std::pair{&List3, Place{10800, 8160, 3135, 2400}},
-                             std::pair{&List2, Place{14040, 8160, 3135, 2400}},
-                             std::pair{&List1, Place{6120, 8520, 4335, 2400}}}) {
+  for (auto [list, place] : {std::pair{&List3, runtime::Place{10800, 8160, 3135, 2400}},
+                             std::pair{&List2, runtime::Place{14040, 8160, 3135, 2400}},
+                             std::pair{&List1, runtime::Place{6120, 8520, 4335, 2400}}}) {
     list->Design({.place = place, .visible = false, .tabStop = false});
     Add(*list);
   }
@@ -94,7 +94,7 @@ void Form1::LayOutWindowlessControls() {
   Add(Image5);
   Image4.Design({.place = {1680, 0, 975, 255}});
   Add(Image4);
-  Label3.Design({.place = {0, 0, 3375, 375}, .caption = L"Label3", .backColour = kWhite});
+  Label3.Design({.place = {0, 0, 3375, 375}, .caption = L"Label3", .backColour = runtime::kWhite});
   Add(Label3);
   Image3.Design({.place = {3000, 120, 495, 255}});
   Add(Image3);
@@ -103,7 +103,7 @@ void Form1::LayOutWindowlessControls() {
   GuRL.Design({.place = {600, 960, 8220, 180},
                .foreColour = kDetailColour,
                .transparent = true,
-               .font = SongTi(9)});
+               .font = runtime::SongTi(9)});
   Add(GuRL);
   Label8.Design(SizedLabel({120, 4560, 105, 180}, L"", kStatusColour));
   Add(Label8);
@@ -178,7 +178,7 @@ void Form1::Form_Load() {
   // The skin takes the window over before it becomes layered.
   skin::AttachSkin(hWnd());
   runtime::MakeColourKeyed(*this);
-  Text1.SetText(SiteAddress());
+  Text1.SetText(windows::SiteAddress());
 }
 
 void Form1::Form_Unload(int& Cancel) {

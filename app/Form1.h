@@ -48,10 +48,10 @@ class Form1 : public runtime::Form {
   runtime::TextBox QQ;
   runtime::WindowTimer Timer1;
   runtime::CommandButton Command4;
-  ListView ListView1;
-  SongListBox List3;
-  SongListBox List2;
-  SongListBox List1;
+  musiclist::ListView ListView1;
+  musiclist::SongListBox List3;
+  musiclist::SongListBox List2;
+  musiclist::SongListBox List1;
   runtime::Label Label10;
   runtime::Label Label9;
   runtime::Image Image5;
@@ -66,7 +66,7 @@ class Form1 : public runtime::Form {
   runtime::Label Label5;
   runtime::Image CL;
   runtime::Image MI;
-  PlayerControl WP1;
+  player::PlayerControl WP1;
   runtime::Label gqm;
   runtime::Label Label1;
   runtime::Label gq;
@@ -94,7 +94,7 @@ class Form1 : public runtime::Form {
   void QQ_KeyPress(int& KeyAscii);
   // The end of the query in flight: the lists replaced when the reply loaded, the view rebuilt
   // from them, the controls enabled.
-  void Command1_LoadEnded(MusicListLoad load) noexcept;
+  void Command1_LoadEnded(musiclist::MusicListLoad load) noexcept;
   // Whether a query waits for its reply.
   bool QueryInFlight() const { return musicQuery && musicQuery->InFlight(); }
   void sing();
@@ -119,13 +119,13 @@ class Form1 : public runtime::Form {
 
   // ---- State of the music list ----
   bool loadOk = false;                  // the last load's result
-  SongList songAddresses{List1};        // the song lists, as held by the hidden list boxes
-  SongList songSingers{List2};
-  SongList songTitles{List3};
-  LoadedSongLists arrived;              // what the last load read, until sing and song take it
+  musiclist::SongList songAddresses{List1};        // the song lists, as held by the hidden list boxes
+  musiclist::SongList songSingers{List2};
+  musiclist::SongList songTitles{List3};
+  musiclist::LoadedSongLists arrived;              // what the last load read, until sing and song take it
   // Loads the music list off the window's thread; made by the first query. Declared after
   // everything its delivery touches, so it goes (waiting for its threads) before them.
-  std::unique_ptr<MusicListQuery> musicQuery;
+  std::unique_ptr<musiclist::MusicListQuery> musicQuery;
 
   // ---- State of the player ----
 

@@ -12,7 +12,7 @@ namespace {
 constexpr UINT kExitQuestionStyle = MB_OKCANCEL | MB_ICONQUESTION;  // 0x21
 
 std::wstring ExitQuestion() {
-  return L"您确定要退出吗？欢迎访问" + std::wstring(kMakerName) + std::wstring(kSiteHost) +
+  return L"您确定要退出吗？欢迎访问" + std::wstring(windows::kMakerName) + std::wstring(windows::kSiteHost) +
          L"世界上最强大的生活查询工具";
 }
 

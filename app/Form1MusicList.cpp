@@ -23,18 +23,18 @@ constexpr int kEnterKey = 13;
 // The music list service to ask: QUAVLET_MUSIC_HOST when set, else the local demo service.
 std::wstring ConfiguredMusicHost() {
   wchar_t value[256];
-  const DWORD length = GetEnvironmentVariableW(kMusicHostVariable.data(), value, 256);
-  return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
+  const DWORD length = GetEnvironmentVariableW(musiclist::kMusicHostVariable.data(), value, 256);
+  return musiclist::MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
 }
 
 // Runs on the load's own thread with the document it made: if the reply has songs at the song
 // path, every element of each name anywhere in the reply, decoded; otherwise no songs at all.
-LoadedSongLists ReadSongLists(const XmlDocument& document) {
-  LoadedSongLists lists;
+musiclist::LoadedSongLists ReadSongLists(const musiclist::XmlDocument& document) {
+  musiclist::LoadedSongLists lists;
   if (document.SelectNodes(kSongPath).Length() == 0) return lists;
-  AppendDecodedTexts(document.GetElementsByTagName(L"xsong_url"), AppendDecodedAddress, lists.addresses);
-  AppendDecodedTexts(document.GetElementsByTagName(L"xsinger_name"), AppendDecodedName, lists.singers);
-  AppendDecodedTexts(document.GetElementsByTagName(L"xsong_name"), AppendDecodedName, lists.titles);
+  musiclist::AppendDecodedTexts(document.GetElementsByTagName(L"xsong_url"), musiclist::AppendDecodedAddress, lists.addresses);
+  AppendDecodedTexts(document.GetElementsByTagName(L"xsinger_name"), musiclist::AppendDecodedName, lists.singers);
+  AppendDecodedTexts(document.GetElementsByTagName(L"xsong_name"), musiclist::AppendDecodedName, lists.titles);
   return lists;
 }
 
@@ -53,7 +53,7 @@ void Form1::Command1_Click() {
   bool due = false;  // the view is emptied: the query must end with a rebuilt view
   try {
     const std::wstring typed = QQ.Text();
-    if (!IsQQNumberInRange(ReadNumber(typed))) {
+    if (!musiclist::IsQQNumberInRange(musiclist::ReadNumber(typed))) {
       MsgBox(L"QQ号为5至10位数字", MB_OK | MB_ICONSTOP, L"错误");
       return;
     }
@@ -64,19 +64,19 @@ void Form1::Command1_Click() {
     loadOk = false;
     due = true;
     if (!musicQuery) {
-      musicQuery = std::make_unique<MusicListQuery>(
-          ReadSongLists, [this](MusicListLoad load) { Command1_LoadEnded(std::move(load)); });
+      musicQuery = std::make_unique<musiclist::MusicListQuery>(
+          ReadSongLists, [this](musiclist::MusicListLoad load) { Command1_LoadEnded(std::move(load)); });
     }
     // The reply is awaited off this thread; the load's end comes back as a message.
-    if (musicQuery->Start(BuildRequestAddress(ConfiguredMusicHost(), typed))) return;
+    if (musicQuery->Start(musiclist::BuildRequestAddress(ConfiguredMusicHost(), typed))) return;
   } catch (...) {
     // Memory ran out before the load was on its way: a failed load like any other (or, before
     // the number was read, a press that changed nothing).
   }
-  if (due) Command1_LoadEnded(MusicListLoad());
+  if (due) Command1_LoadEnded(musiclist::MusicListLoad());
 }
 
-void Form1::Command1_LoadEnded(MusicListLoad load) noexcept {
+void Form1::Command1_LoadEnded(musiclist::MusicListLoad load) noexcept {
   if (!IsLoaded()) return;  // the window went without its unload (the program ending)
   loadOk = load.loaded;
   arrived = std::move(load.lists);
@@ -85,10 +85,10 @@ void Form1::Command1_LoadEnded(MusicListLoad load) noexcept {
   if (loadOk) songAddresses.Replace(std::move(arrived.addresses));
   sing();
   song();
-  arrived = LoadedSongLists();
+  arrived = musiclist::LoadedSongLists();
 
-  ListView1.SetView(kListViewReport);
-  const auto widths = SongColumnWidths(static_cast<float>(ListView1.Width()));
+  ListView1.SetView(musiclist::kListViewReport);
+  const auto widths = musiclist::SongColumnWidths(static_cast<float>(ListView1.Width()));
   const wchar_t* const captions[] = {L"编号", L"歌曲", L"歌手", L"地址"};
   for (size_t column = 0; column < 4; ++column) {
     SkippingFailure([&] { ListView1.ColumnHeaders().Add(captions[column], widths[column]); });
@@ -117,7 +117,7 @@ void Form1::fillList() {
   // row or a cell) leaves its row or cell out; the next one is tried all the same.
   const int count = songAddresses.Count();
   for (int i = 0; i < count; ++i) {
-    std::optional<ListItem> row;
+    std::optional<musiclist::ListItem> row;
     SkippingFailure([&] { row = ListView1.ListItems().Add(std::to_wstring(i + 1)); });
     if (!row) continue;
     SkippingFailure([&] {
@@ -127,17 +127,17 @@ void Form1::fillList() {
       if (const auto singer = songSingers.Entry(i)) row->SetSubItems(2, *singer);
     });
     SkippingFailure([&] {
-      if (const auto address = songAddresses.Entry(i)) row->SetSubItems(3, AddressOfEntry(*address));
+      if (const auto address = songAddresses.Entry(i)) row->SetSubItems(3, musiclist::AddressOfEntry(*address));
     });
   }
 }
 
 void Form1::Combo1_Click() {
-  if (const auto mode = ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
+  if (const auto mode = musiclist::ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
 }
 
 void Form1::Combo1_Change() {
-  if (const auto mode = ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
+  if (const auto mode = musiclist::ViewModeFromText(Combo1.Text())) ListView1.SetView(*mode);
 }
 
 void Form1::ListView1_Click() {

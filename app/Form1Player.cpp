@@ -9,7 +9,7 @@ namespace quavlet {
 namespace {
 
 // Command2 as the play/pause press sees it: its caption is the only play/pause state.
-class CaptionOfButton final : public PlayPauseButton {
+class CaptionOfButton final : public player::PlayPauseButton {
  public:
   explicit CaptionOfButton(runtime::CommandButton& button) : button_(button) {}
   std::wstring Caption() const override { return button_.Text(); }
@@ -20,7 +20,7 @@ class CaptionOfButton final : public PlayPauseButton {
 };
 
 // What one tick of the poll changes on the main window: Label8, Form3, Command2.
-class MainWindowPoll final : public StatusPollTarget {
+class MainWindowPoll final : public player::StatusPollTarget {
  public:
   explicit MainWindowPoll(Form1& form) : form_(form) {}
   void ShowStatusText(const std::wstring& status) override { form_.Label8.SetCaption(status); }
@@ -36,17 +36,17 @@ class MainWindowPoll final : public StatusPollTarget {
 void Form1::ShowUnplayableNotice() {
   runtime::Application& owner = application();
   // When the notice closes itself it stops the poll, unless the main window has closed by then.
-  owner.Show<Form3>().TimeUp = [&owner] {
+  owner.Show<windows::Form3>().TimeUp = [&owner] {
     if (Form1* main = owner.Find<Form1>()) main->Timer1.SetEnabled(false);
   };
 }
 
 void Form1::ListView1_DblClick() {
   // The row is looked up again by the selection's position; with no selection the read fails.
-  PlaySelectedSong(WP1, [this]() -> std::optional<std::wstring> {
-    const std::optional<ListItem> selected = ListView1.SelectedItem();
+  player::PlaySelectedSong(WP1, [this]() -> std::optional<std::wstring> {
+    const std::optional<musiclist::ListItem> selected = ListView1.SelectedItem();
     if (!selected) return std::nullopt;
-    const std::optional<ListItem> row = ListView1.ListItems().Item(selected->Index());
+    const std::optional<musiclist::ListItem> row = ListView1.ListItems().Item(selected->Index());
     return row ? row->SubItems(3) : std::nullopt;
   });
 }
@@ -54,12 +54,12 @@ void Form1::ListView1_DblClick() {
 void Form1::Command2_Click() {
   Cls();
   CaptionOfButton button(Command2);
-  PressPlayPause(WP1, button);
+  player::PressPlayPause(WP1, button);
 }
 
 void Form1::Timer1_Timer() {
   MainWindowPoll poll(*this);
-  PollPlayerStatus(WP1, poll);
+  player::PollPlayerStatus(WP1, poll);
 }
 
 void Form1::WP1_OpenStateChange(std::int32_t NewState) {

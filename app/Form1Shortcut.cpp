@@ -25,7 +25,7 @@ std::wstring SystemMessage(DWORD error) {
   return message;
 }
 
-std::wstring FailureText(const ShortcutOutcome& outcome) {
+std::wstring FailureText(const windows::ShortcutOutcome& outcome) {
   std::wstring text = L"无法在桌面上创建快捷方式。";
   if (!outcome.path.empty()) text += L"\r\n\r\n" + outcome.path;
   return text + L"\r\n" + SystemMessage(outcome.error);
@@ -35,7 +35,7 @@ std::wstring FailureText(const ShortcutOutcome& outcome) {
 
 void Form1::Command6_Click() {
   // The file is closed before either message is shown.
-  const ShortcutOutcome outcome = WriteDesktopShortcut(Text1.Text(), CurrentShortcutPlaces());
+  const windows::ShortcutOutcome outcome = windows::WriteDesktopShortcut(Text1.Text(), windows::CurrentShortcutPlaces());
   if (outcome.written) {
     MsgBox(L"感谢您对我们的支持，我代表Brindlebox团队向您敬礼！！", kThanksStyle, L"创建桌面快捷方式成功！");
   } else {

@@ -5,6 +5,6 @@
 
 namespace quavlet {
 
-void Form1::Command5_Click() { application().Show<Form4>(); }
+void Form1::Command5_Click() { application().Show<windows::Form4>(); }
 
 }  // namespace quavlet

@@ -2,7 +2,7 @@
 
 #include <span>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 struct Reference {
@@ -70,4 +70,4 @@ std::wstring DecodeName(std::wstring_view text) {
   return decoded;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // Addresses: "&#58;" ":", "&#46;" ".", "&#95;" "_", "&#45;" "-", "&#37;" "%".
 std::wstring DecodeAddress(std::wstring_view text);
@@ -19,4 +19,4 @@ std::wstring DecodeName(std::wstring_view text);
 void AppendDecodedAddress(std::wstring_view text, std::wstring& out);
 void AppendDecodedName(std::wstring_view text, std::wstring& out);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 // Running number of the four-byte sequence 0x90 0x30 0x81 0x30, which stands for U+10000.
@@ -82,4 +82,4 @@ std::optional<std::wstring> DecodeGb18030(std::string_view bytes, const GbkDecod
   return text;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // A stretch of consecutive four-byte sequences (by their running number) that stand for
 // consecutive BMP code points.
@@ -28,4 +28,4 @@ using GbkDecoder = std::function<std::optional<std::wstring>(std::string_view)>;
 // when the bytes are not valid GB18030.
 std::optional<std::wstring> DecodeGb18030(std::string_view bytes, const GbkDecoder& decodeGbk);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -1,7 +1,7 @@
 // Written by tools/gb18030/make_ranges.py; do not edit.
 #include "musiclist/Gb18030.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 const Gb18030Stretch kGb18030Stretches[kGb18030StretchCount] = {
     {0, 0x0080}, {36, 0x00A5}, {38, 0x00A9}, {45, 0x00B2},
@@ -58,4 +58,4 @@ const Gb18030Stretch kGb18030Stretches[kGb18030StretchCount] = {
     {39265, 0xFF5F}, {39394, 0xFFE6},
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

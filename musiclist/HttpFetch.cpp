@@ -10,7 +10,7 @@
 #include "musiclist/ReplyDeadlineForTests.h"
 #include "runtime/DelayLoad.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -155,4 +155,4 @@ std::optional<std::string> FetchHttp(std::wstring_view address, std::chrono::mil
   return body;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

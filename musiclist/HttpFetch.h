@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // Replies larger than this are refused rather than exhausting memory. A reply is held several
 // times over while it loads (the bytes, the text in UTF-16, the parser's copy, the index, the
@@ -68,4 +68,4 @@ std::optional<std::string> FetchHttp(std::wstring_view address, std::chrono::mil
 std::optional<std::string> FetchHttp(std::wstring_view address,
                                      FetchCancellation* cancellation = nullptr);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

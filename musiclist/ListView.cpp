@@ -8,7 +8,7 @@
 #include "runtime/Form.h"
 #include "runtime/twips.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 // Posted to the view itself once rows or columns have changed: its handler brings the window
@@ -270,7 +270,7 @@ void ListView::AppendColumn(std::wstring_view text, double width) {
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
   column.fmt = LVCFMT_LEFT;
   column.pszText = caption.data();
-  column.cx = TwipsToPixels(width, Parent() ? Parent()->Dpi() : 96);
+  column.cx = runtime::TwipsToPixels(width, Parent() ? Parent()->Dpi() : 96);
   const int index = columnCount_++;
   if (!hWnd()) return;
   if (index < WindowColumnCount()) {
@@ -314,4 +314,4 @@ LRESULT ListView::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

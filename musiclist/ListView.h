@@ -24,7 +24,7 @@
 
 #include "runtime/Controls.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class ListView;
 
@@ -164,4 +164,4 @@ class ListView : public runtime::ListViewWindow {
   bool rowsChanged_ = false;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

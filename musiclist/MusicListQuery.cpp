@@ -11,7 +11,7 @@
 #include "musiclist/XmlDocument.h"
 #include "runtime/MessageWindow.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 constexpr wchar_t kWindowClassName[] = L"QuavletMusicListQuery";
@@ -199,4 +199,4 @@ LRESULT CALLBACK MusicListQuery::WindowProcedure(HWND window, UINT message, WPAR
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -20,7 +20,7 @@
 #include "musiclist/HttpFetch.h"
 #include "musiclist/SongLists.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class XmlDocument;
 
@@ -86,4 +86,4 @@ class MusicListQuery {
   unsigned long long lastTicket_ = 0;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -1,6 +1,6 @@
 #include "musiclist/MusicRequest.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 std::wstring MusicServiceHost(const wchar_t* environmentValue) {
   std::wstring_view value = environmentValue ? environmentValue : L"";
@@ -19,4 +19,4 @@ std::wstring BuildRequestAddress(std::wstring_view host, std::wstring_view typed
   return address;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

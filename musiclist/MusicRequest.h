@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // The local demo music list service, used unless QUAVLET_MUSIC_HOST names another.
 inline constexpr std::wstring_view kDefaultMusicHost = L"127.0.0.1:18080";
@@ -19,4 +19,4 @@ std::wstring MusicServiceHost(const wchar_t* environmentValue);
 // Nothing is escaped, trimmed or rebuilt from the number read.
 std::wstring BuildRequestAddress(std::wstring_view host, std::wstring_view typedText);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

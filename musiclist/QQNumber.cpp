@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 bool IsSkipped(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }
@@ -124,4 +124,4 @@ double ReadNumber(std::wstring_view text) {
 
 bool IsQQNumberInRange(double value) { return value >= 10000.0 && value < 10000000000.0; }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

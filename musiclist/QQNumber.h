@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // Reads the text from its start as a number: blanks, tabs and line feeds anywhere are skipped;
 // an optional sign, digits with at most one decimal point and an optional exponent (E or D,
@@ -18,4 +18,4 @@ double ReadNumber(std::wstring_view text);
 // 10000 <= value < 10000000000.
 bool IsQQNumberInRange(double value);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

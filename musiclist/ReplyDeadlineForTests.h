@@ -5,9 +5,9 @@
 
 #include <chrono>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // A deadline of zero or less puts the built-in kReplyDeadline back.
 void SetReplyDeadlineForTests(std::chrono::milliseconds deadline);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -5,7 +5,7 @@
 #include "musiclist/Gb18030.h"
 #include "musiclist/ReplyText.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 std::wstring Utf16(std::string_view bytes, bool bigEndian) {
@@ -45,4 +45,4 @@ std::optional<std::wstring> DecodeReply(std::string_view bytes) {
   return FromCodePage(bytes, *codePage);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

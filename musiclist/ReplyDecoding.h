@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // The reply's text, or nothing when its encoding is unknown or its bytes are not valid in it.
 std::optional<std::wstring> DecodeReply(std::string_view bytes);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

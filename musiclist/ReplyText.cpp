@@ -5,7 +5,7 @@
 #include <cctype>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 struct NamedCodePage {
@@ -85,4 +85,4 @@ bool CarriesDocumentType(std::wstring_view text) {
   return text.find(L"<!DOCTYPE") != std::wstring_view::npos;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

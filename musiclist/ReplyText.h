@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // Code pages the reply may be written in.
 inline constexpr unsigned kCodePageUtf8 = 65001;
@@ -32,4 +32,4 @@ size_t DocumentStart(std::wstring_view text);
 // True when the text carries a document type declaration ("<!DOCTYPE") anywhere.
 bool CarriesDocumentType(std::wstring_view text);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 DWORD SongListBox::Style() const {
   // A no-data list box must be owner-drawn and hold no strings of its own.
@@ -61,4 +61,4 @@ LRESULT SongListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -14,7 +14,7 @@
 
 #include "runtime/Controls.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class SongListBox : public runtime::ListBox {
  public:
@@ -38,4 +38,4 @@ class SongListBox : public runtime::ListBox {
   EntrySource source_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -4,7 +4,7 @@
 
 #include "musiclist/XmlDocument.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 SongList::SongList(SongListBox& box) : box_(box) {
   box_.SetEntrySource([this](int index) { return Entry(index); });
@@ -45,7 +45,7 @@ void AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode, SongListE
 void SongList::AppendDecodedTexts(const XmlNodeList& nodes, TextDecoding decode) {
   SongListEntries entries{std::move(texts_), std::move(starts_)};
   try {
-    quavlet::AppendDecodedTexts(nodes, decode, entries);
+    quavlet::musiclist::AppendDecodedTexts(nodes, decode, entries);
   } catch (...) {
     Replace(std::move(entries));
     throw;
@@ -62,4 +62,4 @@ std::optional<std::wstring_view> SongList::Entry(int index) const {
   return std::wstring_view(texts_).substr(start, end - start);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

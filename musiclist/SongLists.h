@@ -10,7 +10,7 @@
 
 #include "musiclist/SongListBox.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class XmlNodeList;
 
@@ -58,4 +58,4 @@ class SongList {
   std::vector<size_t> starts_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

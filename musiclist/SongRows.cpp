@@ -1,6 +1,6 @@
 #include "musiclist/SongRows.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 std::array<double, 4> SongColumnWidths(float viewWidth) {
   return {viewWidth / 20.0f, viewWidth / 6.0f, viewWidth / 9.0f, viewWidth / 1.7};
@@ -19,4 +19,4 @@ std::optional<int> ViewModeFromText(std::wstring_view text) {
   return digits[0] - L'0';
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

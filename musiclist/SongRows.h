@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 // Widths of "编号", "歌曲", "歌手", "地址" for a view of the given width (twips): the first three
 // are single-precision quotients (/20, /6, /9), the last a double one (/1.7).
@@ -21,4 +21,4 @@ std::wstring_view AddressOfEntry(std::wstring_view entry);
 // Empty when the text is not one of those whole numbers (the view then stays as it is).
 std::optional<int> ViewModeFromText(std::wstring_view text);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

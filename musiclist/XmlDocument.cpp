@@ -13,7 +13,7 @@
 
 using Microsoft::WRL::ComPtr;
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 // The headers of this toolchain declare these identifiers without defining them.
@@ -34,8 +34,8 @@ VARIANT BooleanVariant(bool value) {
 }
 
 void SetStringProperty(IXMLDOMDocument2& document, const wchar_t* name, const wchar_t* value) {
-  const Bstr property(name);
-  const Bstr text(value);
+  const runtime::Bstr property(name);
+  const runtime::Bstr text(value);
   VARIANT variant;
   VariantInit(&variant);
   variant.vt = VT_BSTR;
@@ -47,7 +47,7 @@ void SetStringProperty(IXMLDOMDocument2& document, const wchar_t* name, const wc
 
 std::wstring XmlNode::Text() const {
   if (selection_) return selection_->Text(index_);
-  Bstr text;
+  runtime::Bstr text;
   if (!node_ || FAILED(node_->get_text(text.receive()))) return std::wstring();
   return text.str();
 }
@@ -89,7 +89,7 @@ std::unique_ptr<XmlDocument> XmlDocument::Create() {
 XmlDocument::XmlDocument(ComPtr<IXMLDOMDocument2> document) : document_(std::move(document)) {
   // Windows' MSXML processes DTDs and resolves external references unless told otherwise;
   // Wine's ignores ProhibitDTD, which is why Load refuses a DTD before parsing as well.
-  const Bstr prohibitDtd(L"ProhibitDTD");
+  const runtime::Bstr prohibitDtd(L"ProhibitDTD");
   document_->setProperty(prohibitDtd.get(), BooleanVariant(true));
   document_->put_resolveExternals(VARIANT_FALSE);
 }
@@ -128,7 +128,7 @@ bool XmlDocument::LoadReply(std::string_view bytes) {
 
 bool XmlDocument::Parse(std::wstring text, size_t start) {
   text.erase(0, start);
-  const Bstr source(text);
+  const runtime::Bstr source(text);
   // The parser would read a string that could not be made as an empty document.
   if (!text.empty() && !source.get()) throw std::bad_alloc();
   // With namespaces, names and paths mean more than the index knows.
@@ -193,7 +193,7 @@ XmlNodeList XmlDocument::SelectNodes(std::wstring_view pattern) const {
       return selection_;
     }
   }
-  const Bstr query(pattern);
+  const runtime::Bstr query(pattern);
   ComPtr<IXMLDOMNodeList> list;
   if (FAILED(document_->selectNodes(query.get(), &list))) return XmlNodeList();
   selectedPattern_ = pattern;
@@ -211,10 +211,10 @@ XmlNodeList XmlDocument::GetElementsByTagName(std::wstring_view name) const {
     // Every element of that name anywhere, in document order, as the platform's own member.
     return SelectNodes(L"//" + std::wstring(name));
   }
-  const Bstr tag(name);
+  const runtime::Bstr tag(name);
   ComPtr<IXMLDOMNodeList> list;
   if (FAILED(document_->getElementsByTagName(tag.get(), &list))) return XmlNodeList();
   return XmlNodeList(std::move(list));
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -24,7 +24,7 @@
 
 #include "musiclist/XmlTree.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class XmlSelection;
 class FetchCancellation;
@@ -107,4 +107,4 @@ class XmlDocument {
   mutable XmlNodeList selection_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

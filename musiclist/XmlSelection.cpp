@@ -6,7 +6,7 @@
 
 using Microsoft::WRL::ComPtr;
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 XmlSelection::XmlSelection(std::shared_ptr<const XmlTree> tree, std::vector<uint32_t> elements,
                            ComPtr<IXMLDOMDocument2> document, std::wstring query, bool byName,
@@ -43,7 +43,7 @@ std::wstring XmlSelection::ParserText(long index) const {
   // After another load the parser's document holds other nodes.
   if (*generation_ != loadedAt_) return std::wstring();
   if (!parserList_) {
-    const Bstr query(query_);
+    const runtime::Bstr query(query_);
     ComPtr<IXMLDOMNodeList> list;
     const HRESULT result = byName_ ? document_->getElementsByTagName(query.get(), &list)
                                    : document_->selectNodes(query.get(), &list);
@@ -54,7 +54,7 @@ std::wstring XmlSelection::ParserText(long index) const {
     parserList_ = std::move(list);
   }
   ComPtr<IXMLDOMNode> node;
-  Bstr text;
+  runtime::Bstr text;
   if (FAILED(parserList_->get_item(index, &node)) || !node ||
       FAILED(node->get_text(text.receive()))) {
     return std::wstring();
@@ -62,4 +62,4 @@ std::wstring XmlSelection::ParserText(long index) const {
   return text.str();
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -16,7 +16,7 @@
 
 #include "musiclist/XmlTree.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class XmlSelection {
  public:
@@ -44,4 +44,4 @@ class XmlSelection {
   mutable Microsoft::WRL::ComPtr<IXMLDOMNodeList> parserList_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -4,7 +4,7 @@
 #include <cwctype>
 #include <limits>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 bool IsNameEnd(wchar_t c) {
@@ -265,4 +265,4 @@ std::optional<std::wstring_view> XmlTree::PlainText(uint32_t index) const {
   return text;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 
 class XmlTree {
  public:
@@ -59,4 +59,4 @@ class XmlTree {
 // Whether a name is a plain element name: no prefix, nothing a path would read as an operator.
 bool IsPlainElementName(std::wstring_view name);
 
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

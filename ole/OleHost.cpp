@@ -4,7 +4,7 @@
 
 #include "runtime/Barrier.h"
 
-namespace quavlet {
+namespace quavlet::ole {
 
 namespace {
 
@@ -217,4 +217,4 @@ LRESULT OleControlHost::HandleMessage(HWND window, UINT message, WPARAM wParam, 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::ole

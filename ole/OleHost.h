@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace quavlet {
+namespace quavlet::ole {
 
 class OleControlHost;
 
@@ -133,4 +133,4 @@ class OleControlHost {
   Microsoft::WRL::ComPtr<IOleObject> control_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::ole

@@ -3,7 +3,7 @@
 #include "player/MediaAddress.h"
 #include "player/PlayerStatus.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 AddressGate::AddressGate(std::unique_ptr<MediaPlayer> player) : player_(std::move(player)) {}
 
@@ -15,7 +15,7 @@ void AddressGate::SetUrl(const std::wstring& url) {
   }
   // The previous media must not go on as if it were this one.
   player_->Stop();
-  refusal_ = player_status::Failure(RefusalReason(url));
+  refusal_ = player::status::Failure(RefusalReason(url));
   if (auto handler = onOpenStateChange_) handler(open_state::kMediaChanging);
 }
 
@@ -37,4 +37,4 @@ void AddressGate::SetOpenStateChangeHandler(OpenStateChangeHandler handler) {
   player_->SetOpenStateChangeHandler(std::move(handler));
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -10,7 +10,7 @@
 
 #include "player/MediaPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 class AddressGate final : public MediaPlayer {
  public:
@@ -33,4 +33,4 @@ class AddressGate final : public MediaPlayer {
   OpenStateChangeHandler onOpenStateChange_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

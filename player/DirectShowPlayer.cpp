@@ -7,7 +7,7 @@
 #include "runtime/Barrier.h"
 #include "runtime/MessageWindow.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 namespace {
 
@@ -72,7 +72,7 @@ void DirectShowPlayer::SetUrl(const std::wstring& url) {
     RaiseOpenStateChange(open_state::kMediaChanging);
     return;
   }
-  status_ = player_status::kConnecting;
+  status_ = player::status::kConnecting;
   if (IsWebAddress(url)) {
     download_ = std::make_unique<UrlDownload>(
         url, TemporaryMediaPath(ticket_, url),
@@ -107,20 +107,20 @@ void DirectShowPlayer::Stop() {
     // Stopping while still fetching gives the fetch up.
     ++ticket_;
     CloseMedia();
-    status_ = player_status::kStopped;
+    status_ = player::status::kStopped;
   }
 }
 
 void DirectShowPlayer::ApplyIntent() {
   switch (intent_) {
     case Intent::Play:
-      if (SUCCEEDED(graph_.Run())) status_ = player_status::kPlaying;
+      if (SUCCEEDED(graph_.Run())) status_ = player::status::kPlaying;
       break;
     case Intent::Pause:
-      if (SUCCEEDED(graph_.Pause())) status_ = player_status::kPaused;
+      if (SUCCEEDED(graph_.Pause())) status_ = player::status::kPaused;
       break;
     case Intent::Stop:
-      if (SUCCEEDED(graph_.Stop())) status_ = player_status::kStopped;
+      if (SUCCEEDED(graph_.Stop())) status_ = player::status::kStopped;
       break;
   }
 }
@@ -132,7 +132,7 @@ void DirectShowPlayer::OpenLocalFile(const std::wstring& path) {
     return;
   }
   // Open and not started: ready, as the control says it.
-  status_ = player_status::kReady;
+  status_ = player::status::kReady;
   RaiseOpenStateChange(open_state::kMediaOpen);
   if (intent_ != Intent::Stop) ApplyIntent();
 }
@@ -140,7 +140,7 @@ void DirectShowPlayer::OpenLocalFile(const std::wstring& path) {
 void DirectShowPlayer::Fail(const std::wstring& reason) {
   CloseMedia();  // a copy that can't be played is of no further use
   intent_ = Intent::Stop;
-  status_ = player_status::Failure(reason);
+  status_ = player::status::Failure(reason);
 }
 
 void DirectShowPlayer::OnOpenLocal(WPARAM ticket) {
@@ -151,7 +151,7 @@ void DirectShowPlayer::OnOpenLocal(WPARAM ticket) {
 
 void DirectShowPlayer::OnDownloadProgress(WPARAM ticket, int percent) {
   if (ticket != ticket_ || !download_) return;
-  status_ = player_status::Buffering(percent);
+  status_ = player::status::Buffering(percent);
 }
 
 void DirectShowPlayer::OnDownloadDone(WPARAM ticket, HRESULT result) {
@@ -172,7 +172,7 @@ void DirectShowPlayer::OnGraphEvents() {
         // to mean the song cannot be played. The media stays loaded, so play starts it again.
         graph_.Stop();
         intent_ = Intent::Stop;
-        status_ = player_status::kStopped;
+        status_ = player::status::kStopped;
         break;
       case EC_ERRORABORT:
       case EC_ERRORABORTEX:
@@ -192,7 +192,7 @@ void DirectShowPlayer::GiveUpMedia() noexcept {
     intent_ = Intent::Stop;
     CloseMedia();
   });
-  runtime::Barrier([&] { status_ = player_status::Failure(L"播放器出错"); },
+  runtime::Barrier([&] { status_ = player::status::Failure(L"播放器出错"); },
                    [&] { status_.clear(); });
 }
 
@@ -228,4 +228,4 @@ LRESULT DirectShowPlayer::HandleMessage(DirectShowPlayer* player, HWND window, U
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -16,7 +16,7 @@
 #include "player/MediaPlayer.h"
 #include "player/UrlDownload.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 class DirectShowPlayer final : public MediaPlayer {
  public:
@@ -70,4 +70,4 @@ class DirectShowPlayer final : public MediaPlayer {
   OpenStateChangeHandler onOpenStateChange_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

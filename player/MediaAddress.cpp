@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-namespace quavlet {
+namespace quavlet::player {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::wstring MediaFileExtension(std::wstring_view address) {
   return result;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::player {
 
 // Whether a song's address may go to a player at all: an http, https, mms or rtsp address
 // (any letter case) naming a host. Addresses come from the network, and players open anything
@@ -24,4 +24,4 @@ bool IsWebAddress(std::wstring_view address);
 // so the local copy is recognised by its name too; ".tmp" when there is no plausible one.
 std::wstring MediaFileExtension(std::wstring_view address);
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -6,7 +6,7 @@
 
 #include "runtime/DelayLoad.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 HRESULT MediaGraph::Open(const std::wstring& path, HWND notify, UINT eventMessage) {
   Close();
@@ -102,4 +102,4 @@ std::wstring DescribeDownloadFailure(HRESULT result) {
   return WithCode(L"无法下载该地址，它可能已失效", result);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::player {
 
 class MediaGraph {
  public:
@@ -49,4 +49,4 @@ std::wstring DescribeMediaFailure(HRESULT result);
 // Why an address couldn't be fetched, likewise.
 std::wstring DescribeDownloadFailure(HRESULT result);
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::player {
 
 // Open states as the media player control numbers them; only a few are ever raised here.
 namespace open_state {
@@ -36,4 +36,4 @@ class MediaPlayer {
   virtual void SetOpenStateChangeHandler(OpenStateChangeHandler handler) = 0;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -4,7 +4,7 @@
 #include "player/DirectShowPlayer.h"
 #include "player/WmpPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 bool RunningOnWine() {
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -30,4 +30,4 @@ std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host) {
   return std::make_unique<AddressGate>(std::move(player));
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -9,7 +9,7 @@
 
 #include "player/MediaPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 // Wine's ntdll exports wine_get_version; Windows' does not.
 bool RunningOnWine();
@@ -20,4 +20,4 @@ bool RunningOnWine();
 // addresses come from the network. nullptr only if neither can be made.
 std::unique_ptr<MediaPlayer> CreatePlatformPlayer(HWND host);
 
-}  // namespace quavlet
+}  // namespace quavlet::player

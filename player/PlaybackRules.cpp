@@ -1,6 +1,6 @@
 #include "player/PlaybackRules.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 namespace {
 
@@ -36,4 +36,4 @@ void PlaySelectedSong(MediaPlayer& player, const std::function<std::optional<std
   player.Play();
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -10,7 +10,7 @@
 
 #include "player/MediaPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 // What the player's status text says when it is ready, and while it plays (Simplified Chinese).
 inline constexpr std::wstring_view kReadyStatus = L"准备就绪";
@@ -50,4 +50,4 @@ void PressPlayPause(MediaPlayer& player, PlayPauseButton& button);
 // play. The address is read after the stop, so with no selected row the stop has been issued.
 void PlaySelectedSong(MediaPlayer& player, const std::function<std::optional<std::wstring>()>& selectedAddress);
 
-}  // namespace quavlet
+}  // namespace quavlet::player

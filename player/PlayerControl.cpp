@@ -3,7 +3,7 @@
 #include "player/PlatformPlayer.h"
 #include "runtime/Controls.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 PlayerControl::PlayerControl() : WindowedControl(runtime::HostWindow::kClassName) {}
 
@@ -42,4 +42,4 @@ void PlayerControl::Pause() {
 
 std::wstring PlayerControl::Status() { return player_ ? player_->Status() : std::wstring(); }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -11,7 +11,7 @@
 #include "player/MediaPlayer.h"
 #include "runtime/WindowedControl.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 class PlayerControl final : public runtime::WindowedControl, public MediaPlayer {
  public:
@@ -41,4 +41,4 @@ class PlayerControl final : public runtime::WindowedControl, public MediaPlayer 
   std::unique_ptr<MediaPlayer> player_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

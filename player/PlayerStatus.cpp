@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quavlet::player_status {
+namespace quavlet::player::status {
 
 std::wstring Buffering(int percent) {
   if (percent < 0) return L"正在缓冲...";
@@ -17,4 +17,4 @@ std::wstring Failure(std::wstring_view reason) {
   return text;
 }
 
-}  // namespace quavlet::player_status
+}  // namespace quavlet::player::status

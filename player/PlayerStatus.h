@@ -8,7 +8,7 @@
 
 #include "player/PlaybackRules.h"
 
-namespace quavlet::player_status {
+namespace quavlet::player::status {
 
 inline constexpr std::wstring_view kConnecting = L"正在连接...";
 inline constexpr std::wstring_view kReady = kReadyStatus;
@@ -23,4 +23,4 @@ std::wstring Buffering(int percent);
 // control does; the text says why first.
 std::wstring Failure(std::wstring_view reason);
 
-}  // namespace quavlet::player_status
+}  // namespace quavlet::player::status

@@ -10,7 +10,7 @@
 #include "runtime/Barrier.h"
 #include "runtime/DelayLoad.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 // What the downloading thread and the owner share. The mutex orders "finished" against
 // "abandoned", so exactly one side removes an abandoned file.
@@ -160,4 +160,4 @@ UrlDownload::~UrlDownload() {
 
 const std::wstring& UrlDownload::localPath() const { return shared_->localPath; }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::player {
 
 class UrlDownload {
  public:
@@ -41,4 +41,4 @@ class UrlDownload {
   std::shared_ptr<Shared> shared_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

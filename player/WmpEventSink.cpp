@@ -4,7 +4,7 @@
 
 #include "runtime/Barrier.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 STDMETHODIMP WmpEventSink::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
@@ -47,4 +47,4 @@ STDMETHODIMP WmpEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*
       E_FAIL);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-namespace quavlet {
+namespace quavlet::player {
 
 inline constexpr DISPID kOpenStateChangeDispatchId = 5001;
 
@@ -35,4 +35,4 @@ class WmpEventSink final : public IDispatch {
   ULONG references_ = 0;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -4,7 +4,7 @@
 
 #include "runtime/ComHandles.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 WmpPlayer::WmpPlayer(ConstructionKey)
     : sink_([this](long newState) {
@@ -18,11 +18,11 @@ std::unique_ptr<WmpPlayer> WmpPlayer::Create(HWND parent, const RECT& bounds, DW
 }
 
 bool WmpPlayer::Connect(HWND parent, const RECT& bounds, DWORD extraStyle) {
-  host_ = OleControlHost::Create(parent, bounds, __uuidof(WindowsMediaPlayer), extraStyle);
+  host_ = ole::OleControlHost::Create(parent, bounds, __uuidof(WindowsMediaPlayer), extraStyle);
   if (!host_) return false;
   player_ = host_->Query<IWMPPlayer>();
   if (!player_ || FAILED(player_->get_controls(&controls_)) || !controls_) return false;
-  Bstr status;
+  runtime::Bstr status;
   if (FAILED(player_->get_status(status.receive()))) return false;
 
   Microsoft::WRL::ComPtr<IConnectionPointContainer> container;
@@ -44,7 +44,7 @@ WmpPlayer::~WmpPlayer() {
 }
 
 void WmpPlayer::SetUrl(const std::wstring& url) {
-  Bstr address(url);
+  runtime::Bstr address(url);
   player_->put_URL(address.get());
 }
 
@@ -55,11 +55,11 @@ void WmpPlayer::Play() { controls_->play(); }
 void WmpPlayer::Pause() { controls_->pause(); }
 
 std::wstring WmpPlayer::Status() {
-  Bstr status;
+  runtime::Bstr status;
   player_->get_status(status.receive());
   return status.get() ? status.str() : std::wstring();
 }
 
 void WmpPlayer::SetOpenStateChangeHandler(OpenStateChangeHandler handler) { onOpenStateChange_ = std::move(handler); }
 
-}  // namespace quavlet
+}  // namespace quavlet::player

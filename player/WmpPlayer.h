@@ -14,7 +14,7 @@
 #include "player/WmpEventSink.h"
 #include "ole/OleHost.h"
 
-namespace quavlet {
+namespace quavlet::player {
 
 class WmpPlayer final : public MediaPlayer {
  public:
@@ -42,7 +42,7 @@ class WmpPlayer final : public MediaPlayer {
  private:
   bool Connect(HWND parent, const RECT& bounds, DWORD extraStyle);
 
-  std::unique_ptr<OleControlHost> host_;
+  std::unique_ptr<ole::OleControlHost> host_;
   Microsoft::WRL::ComPtr<IWMPPlayer> player_;
   Microsoft::WRL::ComPtr<IWMPControls> controls_;
   Microsoft::WRL::ComPtr<IConnectionPoint> events_;
@@ -51,4 +51,4 @@ class WmpPlayer final : public MediaPlayer {
   OpenStateChangeHandler onOpenStateChange_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::player

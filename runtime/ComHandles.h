@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-namespace quavlet {
+namespace quavlet::runtime {
 
 // A BSTR freed with SysFreeString. Copying is deleted.
 class Bstr {
@@ -41,4 +41,4 @@ class Bstr {
   BSTR value_ = nullptr;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::runtime

@@ -8,7 +8,7 @@ int PointsToPixelHeight(double points, int dotsPerInch) {
   return static_cast<int>(std::lround(points * dotsPerInch / 72.0));
 }
 
-gdi::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch) {
+runtime::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch) {
   LOGFONTW logFont{};
   // A negative height asks for the character height, as point sizes mean.
   logFont.lfHeight = -PointsToPixelHeight(font.points, dotsPerInch);
@@ -22,7 +22,7 @@ gdi::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch) {
   logFont.lfQuality = DEFAULT_QUALITY;
   logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   lstrcpynW(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE);
-  return gdi::Font(CreateFontIndirectW(&logFont));
+  return runtime::Font(CreateFontIndirectW(&logFont));
 }
 
 }  // namespace quavlet::runtime

@@ -32,6 +32,6 @@ inline FontSpec SongTi(double points, int weight = FW_BOLD) {
 // Character height in pixels for a size in points: 9 pt is 12 px and 10.5 pt is 14 px at 96 dpi.
 int PointsToPixelHeight(double points, int dotsPerInch);
 
-gdi::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch);
+runtime::Font CreateFontFromSpec(const FontSpec& font, int dotsPerInch);
 
 }  // namespace quavlet::runtime

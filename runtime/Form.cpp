@@ -17,7 +17,7 @@ namespace quavlet::runtime {
 namespace {
 
 int ScreenDpi() {
-  gdi::WindowDc screen(nullptr);
+  runtime::WindowDc screen(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
   return dpi > 0 ? dpi : 96;
 }
@@ -308,17 +308,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form::Paint() {
-  const gdi::PaintScope paint(window_);
+  const runtime::PaintScope paint(window_);
   const HDC target = paint.get();
   const RECT& area = paint.area();
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width > 0 && height > 0) {
     // Drawn off screen, then copied: no flicker while controls are drawn over each other.
-    gdi::MemoryDc buffer(CreateCompatibleDC(target));
-    gdi::Bitmap surface(CreateCompatibleBitmap(target, width, height));
+    runtime::MemoryDc buffer(CreateCompatibleDC(target));
+    runtime::Bitmap surface(CreateCompatibleBitmap(target, width, height));
     {
-      gdi::ScopedSelect selectSurface(buffer.get(), surface.get());
+      runtime::ScopedSelect selectSurface(buffer.get(), surface.get());
       SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
       DrawSurface(buffer.get(), area);
       SetViewportOrgEx(buffer.get(), 0, 0, nullptr);
@@ -328,7 +328,7 @@ void Form::Paint() {
 }
 
 void Form::DrawSurface(HDC dc, const RECT& area) const {
-  gdi::Brush background(CreateSolidBrush(ResolveColour(design_.backColour)));
+  runtime::Brush background(CreateSolidBrush(ResolveColour(design_.backColour)));
   FillRect(dc, &area, background.get());
   for (auto control = windowless_.rbegin(); control != windowless_.rend(); ++control) {
     if (!(*control)->Visible()) continue;
@@ -336,7 +336,7 @@ void Form::DrawSurface(HDC dc, const RECT& area) const {
     const RECT bounds{box.left, box.top, box.left + box.width, box.top + box.height};
     RECT overlap;
     if (!IntersectRect(&overlap, &bounds, &area)) continue;
-    gdi::ScopedSaveDc saved(dc);
+    runtime::ScopedSaveDc saved(dc);
     (*control)->Paint(dc);
   }
 }

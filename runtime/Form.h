@@ -160,8 +160,8 @@ class Form {
   HWND window_ = nullptr;
   HWND toolTip_ = nullptr;
   HWND lastFocus_ = nullptr;  // given the focus back when the form is activated again
-  gdi::Font font_;
-  gdi::Brush backBrush_;
+  runtime::Font font_;
+  runtime::Brush backBrush_;
   std::vector<WindowedControl*> windowed_;      // tab order
   std::vector<WindowlessControl*> windowless_;  // front to back
   std::vector<WindowTimer*> timers_;

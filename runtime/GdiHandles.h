@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace quavlet::gdi {
+namespace quavlet::runtime {
 
 // Owns one handle; Release() runs the deleter. Copying is deleted.
 template <typename Handle, BOOL(WINAPI* Delete)(Handle)>
@@ -121,4 +121,4 @@ class ScopedSaveDc {
   int saved_;
 };
 
-}  // namespace quavlet::gdi
+}  // namespace quavlet::runtime

@@ -81,8 +81,8 @@ void Image::Paint(HDC dc) {
     return;
   }
   if (!bitmap_) return;
-  gdi::MemoryDc source(CreateCompatibleDC(dc));
-  gdi::ScopedSelect selectBitmap(source.get(), bitmap_.get());
+  runtime::MemoryDc source(CreateCompatibleDC(dc));
+  runtime::ScopedSelect selectBitmap(source.get(), bitmap_.get());
   TransparentBlt(dc, box.left, box.top, width, height, source.get(), 0, 0, pictureSize_.cx, pictureSize_.cy,
                  kTransparentPixel);
 }

@@ -41,7 +41,7 @@ class Image : public WindowlessControl {
   int bitmapResource_ = 0;
   int iconResource_ = 0;
   bool stretch_ = false;
-  gdi::Bitmap bitmap_;
+  runtime::Bitmap bitmap_;
   HICON icon_ = nullptr;  // shared resource icon: the system frees it with the module
   SIZE pictureSize_{0, 0};
 };

@@ -83,8 +83,8 @@ void Label::Changed() {
 
 void Label::FitToText() {
   if (!Parent()) return;
-  gdi::WindowDc screen(nullptr);
-  gdi::ScopedSelect selectFont(screen.get(), CurrentFont());
+  runtime::WindowDc screen(nullptr);
+  runtime::ScopedSelect selectFont(screen.get(), CurrentFont());
   const PixelBox box = Pixels();
   // An empty caption still measures one blank, so the label keeps the height of a line.
   const std::wstring text = caption_.empty() ? std::wstring(L" ") : caption_;
@@ -101,11 +101,11 @@ void Label::Paint(HDC dc) {
   const PixelBox box = Pixels();
   RECT area{box.left, box.top, box.left + box.width, box.top + box.height};
   if (!transparent_) {
-    gdi::Brush background(CreateSolidBrush(ResolveColour(backColour_)));
+    runtime::Brush background(CreateSolidBrush(ResolveColour(backColour_)));
     FillRect(dc, &area, background.get());
   }
   if (caption_.empty()) return;
-  gdi::ScopedSaveDc saved(dc);
+  runtime::ScopedSaveDc saved(dc);
   SelectObject(dc, CurrentFont());
   SetTextColor(dc, ResolveColour(foreColour_));
   SetBkMode(dc, TRANSPARENT);

@@ -58,7 +58,7 @@ class Label : public WindowlessControl {
   Colour backColour_ = kButtonFaceColour;
   bool transparent_ = false;
   std::optional<FontSpec> fontSpec_;
-  gdi::Font font_;
+  runtime::Font font_;
   bool autoSize_ = false;
   bool wordWrap_ = false;
 };

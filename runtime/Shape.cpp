@@ -26,11 +26,11 @@ void Shape::SetBorderColour(Colour colour) {
 
 void Shape::Paint(HDC dc) {
   const PixelBox box = Pixels();
-  gdi::Brush fill(look_.filled ? CreateSolidBrush(ResolveColour(look_.fillColour)) : nullptr);
-  gdi::Pen outline(look_.borderWidth > 0 ? CreatePen(PS_INSIDEFRAME, look_.borderWidth, ResolveColour(look_.borderColour))
+  runtime::Brush fill(look_.filled ? CreateSolidBrush(ResolveColour(look_.fillColour)) : nullptr);
+  runtime::Pen outline(look_.borderWidth > 0 ? CreatePen(PS_INSIDEFRAME, look_.borderWidth, ResolveColour(look_.borderColour))
                                          : nullptr);
-  gdi::ScopedSelect selectBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get()) : GetStockObject(NULL_BRUSH));
-  gdi::ScopedSelect selectPen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(NULL_PEN));
+  runtime::ScopedSelect selectBrush(dc, fill ? static_cast<HGDIOBJ>(fill.get()) : GetStockObject(NULL_BRUSH));
+  runtime::ScopedSelect selectPen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(NULL_PEN));
   const int right = box.left + box.width;
   const int bottom = box.top + box.height;
   if (look_.kind == ShapeKind::RoundedRectangle) {

@@ -111,8 +111,8 @@ class WindowedControl {
   Form* form_ = nullptr;
   HWND window_ = nullptr;
   WNDPROC classProcedure_ = nullptr;
-  gdi::Font font_;
-  gdi::Brush backBrush_;
+  runtime::Font font_;
+  runtime::Brush backBrush_;
 };
 
 }  // namespace quavlet::runtime

@@ -3,7 +3,7 @@
 // Colours are Win32 COLORREF values written 0x00BBGGRR: red in the low byte.
 #include <cstdint>
 
-namespace quavlet {
+namespace quavlet::runtime {
 
 using Colour = std::uint32_t;
 
@@ -23,4 +23,4 @@ inline constexpr Colour kPanelColour = 0x00FFFCEE;
 inline constexpr Colour kBlack = 0x00000000;
 inline constexpr Colour kWhite = 0x00FFFFFF;
 
-}  // namespace quavlet
+}  // namespace quavlet::runtime

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace quavlet {
+namespace quavlet::runtime {
 
 int TwipsToPixels(double twips, int dotsPerInch) {
   return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
@@ -20,4 +20,4 @@ PixelBox PlaceToPixels(const Place& place, int dotsPerInch) {
   return {left, top, right - left, bottom - top};
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::runtime

@@ -1,7 +1,7 @@
 #pragma once
 
 // Positions and sizes of forms and controls are kept in twips; 15 twips are one pixel at 96 dpi.
-namespace quavlet {
+namespace quavlet::runtime {
 
 inline constexpr int kTwipsPerInch = 1440;
 
@@ -33,4 +33,4 @@ struct PixelBox {
 // 8415, 10, 570, 255 twips (561, 0.67, 38, 17 px) covers 561, 1, 38, 17.
 PixelBox PlaceToPixels(const Place& place, int dotsPerInch = 96);
 
-}  // namespace quavlet
+}  // namespace quavlet::runtime

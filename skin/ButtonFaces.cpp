@@ -35,7 +35,7 @@ struct FaceContent {
 
 void RenderFace(HDC face, int state, const FaceContent& content) {
   // The face DC outlives this call; leave its font and modes as they were.
-  const gdi::ScopedSaveDc saved(face);
+  const runtime::ScopedSaveDc saved(face);
   if (content.font) SelectObject(face, content.font);
   SetBkMode(face, TRANSPARENT);
   DrawSkinPiece(face, 0, 0, content.width, content.height, GetSkinAtlas().ButtonSkin, 0,

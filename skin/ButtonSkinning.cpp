@@ -23,7 +23,7 @@ constexpr int kCornerDiameter = 3;
 // Puts the bitmap into the face DC and deletes what it displaces: the DC's stock bitmap at
 // attach, the face of the old size after a resize. A bitmap that could not be made changes
 // nothing: the face keeps the bitmap it has (and the property that owns it), as it was.
-void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, gdi::Bitmap bitmap) {
+void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, runtime::Bitmap bitmap) {
   if (!bitmap) return;
   const HGDIOBJ displaced = SelectObject(face, bitmap.get());
   if (!displaced || displaced == HGDI_ERROR) return;  // not taken: the new bitmap goes again
@@ -32,7 +32,7 @@ void SelectFaceBitmap(const SkinProperties& properties, int state, HDC face, gdi
 }
 
 void SetRoundedRegion(HWND window, const WindowBox& box) {
-  gdi::Region region(CreateRoundRectRgn(0, 0, box.width + 1, box.height + 1, kCornerDiameter, kCornerDiameter));
+  runtime::Region region(CreateRoundRectRgn(0, 0, box.width + 1, box.height + 1, kCornerDiameter, kCornerDiameter));
   // Redrawn at once where it can be seen. A hidden button (the main window's, while it loads)
   // has nothing on screen to redraw, and the redraw costs milliseconds under Wine; it is
   // painted in full when shown.
@@ -69,10 +69,10 @@ void PrepareCommandButton(HWND window) {
     const DisplayDc display;
     std::array<HDC, 4> faces{};
     for (int state = kStateNormal; display && state <= kStateDisabled; ++state) {
-      gdi::MemoryDc face(CreateCompatibleDC(display.get()));
+      runtime::MemoryDc face(CreateCompatibleDC(display.get()));
       if (!face) continue;
       SelectFaceBitmap(properties, state, face.get(),
-                       gdi::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
+                       runtime::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
       faces[state] = face.get();
       properties.SetFaceDc(state, face.release());
     }
@@ -99,8 +99,8 @@ void UndoCommandButton(HWND window) {
   const SkinProperties properties(window);
   for (int state = kStateNormal; state <= kStateDisabled; ++state) {
     // Destroyed in reverse order: the DC first, which lets go of its bitmap, then the bitmap.
-    const gdi::Bitmap bitmap(properties.FaceBitmap(state));
-    const gdi::MemoryDc face(properties.FaceDc(state));
+    const runtime::Bitmap bitmap(properties.FaceBitmap(state));
+    const runtime::MemoryDc face(properties.FaceDc(state));
     properties.Remove(FaceDcPropertyName(state).c_str());
     properties.Remove(FaceBitmapPropertyName(state).c_str());
   }
@@ -134,7 +134,7 @@ void ResizeCommandButton(HWND window) {
       HDC face = properties.FaceDc(state);
       if (!face) continue;
       SelectFaceBitmap(properties, state, face,
-                       gdi::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
+                       runtime::Bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), box.width, box.height)));
     }
     RenderButtonFaces(window);
   }

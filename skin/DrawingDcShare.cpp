@@ -41,8 +41,8 @@ HDC DisplayDc::BitmapFormatDc() const {
   SkinEngineState& engine = Engine();
   if (owned_ || !dc_) return dc_;
   if (!engine.SharedFormatDc) {
-    gdi::MemoryDc format(CreateCompatibleDC(dc_));
-    gdi::Bitmap pixel(format ? CreateCompatibleBitmap(dc_, 1, 1) : nullptr);
+    runtime::MemoryDc format(CreateCompatibleDC(dc_));
+    runtime::Bitmap pixel(format ? CreateCompatibleBitmap(dc_, 1, 1) : nullptr);
     if (!pixel) return dc_;
     // What the bitmap displaces is the DC's stock bitmap, which is never deleted.
     SelectObject(format.get(), pixel.release());

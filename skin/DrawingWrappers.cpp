@@ -11,13 +11,13 @@ RECT BoxRect(int x, int y, int width, int height) { return RECT{x, y, x + width,
 }  // namespace
 
 int FillBox(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-  const gdi::Brush brush(CreateSolidBrush(colour));
+  const runtime::Brush brush(CreateSolidBrush(colour));
   const RECT rect = BoxRect(x, y, width, height);
   return FillRect(dc, &rect, brush.get());
 }
 
 int FrameBox(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-  const gdi::Brush brush(CreateSolidBrush(colour));
+  const runtime::Brush brush(CreateSolidBrush(colour));
   const RECT rect = BoxRect(x, y, width, height);
   return FrameRect(dc, &rect, brush.get());
 }

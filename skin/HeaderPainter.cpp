@@ -52,7 +52,7 @@ void DrawSectionFace(HDC dc, int left, int width, int height, int cell) {
 // The caption in black, centred in (left, 0, width, height), in the header's font.
 void DrawSectionText(HWND window, HDC dc, const std::wstring& text, int left, int width, int height) {
   if (text.empty()) return;
-  const gdi::ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  const runtime::ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   DrawCaption(dc, text, left, 0, width, height, kCaptionFormat);
 }
@@ -92,7 +92,7 @@ void PaintHeaderWindow(HWND window) {
       DrawSectionText(window, composed.get(), SectionText(window, index), section.left, width, section.bottom);
     }
   }
-  const gdi::PaintScope paint(window);
+  const runtime::PaintScope paint(window);
   if (composed) BitBlt(paint.get(), 0, 0, box.width, box.height, composed.get(), 0, 0, SRCCOPY);
 }
 

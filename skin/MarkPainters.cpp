@@ -74,7 +74,7 @@ int PaintCheckBox(HWND window, int state, bool force) {
   const ScopedMemoryDC box(size.cx, size.cy);
   if (box) ComposeCheckBox(box.get(), size, state, check, enabled);
   const WindowBox windowBox = GetWindowBox(window);
-  const gdi::WindowDc target(window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc target(window, runtime::WindowDc::Area::Window);
   if (box) BitBlt(target.get(), 0, HalfOf(windowBox.height - size.cy), size.cx, size.cy, box.get(), 0, 0, SRCCOPY);
   return 1;
 }
@@ -88,7 +88,7 @@ int PaintOptionButton(HWND window, int state, bool force) {
 
   // Straight onto the window: the circle is keyed, so the control's own background shows
   // around it.
-  const gdi::WindowDc target(window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc target(window, runtime::WindowDc::Area::Window);
   // Disabled shows the pale circle whatever the state; enabled draws only the three live looks.
   const int cell = enabled ? state : kStateDisabled;
   if (!enabled || (state >= kStateNormal && state <= kStatePressed)) {

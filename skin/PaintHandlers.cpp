@@ -38,14 +38,14 @@ LRESULT PaintButton(const PaintMessage& paint) {
   // The control has been painted over: show the current face whole, ending any fade.
   StopFadeTimer(paint.window);
   SkinProperties(paint.window).Set(kAlphaLevelProperty, 255);
-  const gdi::PaintScope scope(paint.window);
+  const runtime::PaintScope scope(paint.window);
   BlendButtonFace(paint.window, scope.get());
   return 0;
 }
 
 LRESULT PaintEditableCombo(HWND window, int state) {
   const WindowBox box = GetWindowBox(window);
-  const gdi::PaintScope scope(window);
+  const runtime::PaintScope scope(window);
   FillBox(scope.get(), 0, 0, box.width, box.height, kBackgroundColour);
   FrameBox(scope.get(), 0, 0, box.width, box.height, FrameColourOf(window));
   PaintComboButton(window, scope.get(), state, true);
@@ -57,7 +57,7 @@ LRESULT PaintEditableCombo(HWND window, int state) {
 LRESULT PaintFramedCombo(const PaintMessage& paint, int state) {
   const LRESULT result = paint.PassOn();
   const WindowBox box = GetWindowBox(paint.window);
-  const gdi::WindowDc dc(paint.window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc dc(paint.window, runtime::WindowDc::Area::Window);
   DrawListFrames(paint.window, dc.get(), box);
   PaintComboButton(paint.window, dc.get(), state, true);
   return result;
@@ -88,7 +88,7 @@ LRESULT PaintOption(const PaintMessage& paint) {
 LRESULT PaintFramedList(const PaintMessage& paint) {
   const LRESULT result = paint.PassOn();
   const WindowBox box = GetWindowBox(paint.window);
-  const gdi::WindowDc dc(paint.window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc dc(paint.window, runtime::WindowDc::Area::Window);
   DrawListFrames(paint.window, dc.get(), box);
   return result;
 }
@@ -97,7 +97,7 @@ LRESULT PaintGrid(const PaintMessage& paint) {
   const LRESULT result = paint.PassOn();
   if (GetWindowLongPtrW(paint.window, GWL_STYLE) & WS_BORDER) {
     const WindowBox box = GetWindowBox(paint.window);
-    const gdi::WindowDc dc(paint.window, gdi::WindowDc::Area::Window);
+    const runtime::WindowDc dc(paint.window, runtime::WindowDc::Area::Window);
     FrameBox(dc.get(), 0, 0, box.width, box.height, FrameColourOf(paint.window));
   }
   return result;
@@ -117,8 +117,8 @@ LRESULT PaintHeader(const PaintMessage& paint) {
 void FlattenClientEdge(HWND window) {
   const BorderSize border = GetBorderSize(window);
   const WindowBox box = GetWindowBox(window);
-  const gdi::WindowDc windowDc(window, gdi::WindowDc::Area::Window);
-  const gdi::WindowDc clientDc(window, gdi::WindowDc::Area::Client);
+  const runtime::WindowDc windowDc(window, runtime::WindowDc::Area::Window);
+  const runtime::WindowDc clientDc(window, runtime::WindowDc::Area::Client);
   FrameBox(windowDc.get(), 0, 0, box.width, box.height, FrameColourOf(window));
   const COLORREF filler = GetBkColor(clientDc.get());
   for (int inset = 1; inset <= border.x; ++inset) {

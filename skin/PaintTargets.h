@@ -1,7 +1,7 @@
 #pragma once
 
 // Where the painters draw: a DC handed in by the caller, or the window's own DC taken for the
-// call (WM_PAINT's own DC is gdi::PaintScope). It releases what it took and nothing else.
+// call (WM_PAINT's own DC is runtime::PaintScope). It releases what it took and nothing else.
 
 #include <windows.h>
 
@@ -16,14 +16,14 @@ namespace quavlet::skin {
 class PaintTarget {
  public:
   PaintTarget(HWND window, HDC given) : given_(given) {
-    if (!given) taken_.emplace(window, gdi::WindowDc::Area::Window);
+    if (!given) taken_.emplace(window, runtime::WindowDc::Area::Window);
   }
 
   HDC get() const { return given_ ? given_ : taken_->get(); }
 
  private:
   HDC given_;
-  std::optional<gdi::WindowDc> taken_;
+  std::optional<runtime::WindowDc> taken_;
 };
 
 // The blue frame of a skinned control, paler while the control is disabled.

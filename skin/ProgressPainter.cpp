@@ -42,7 +42,7 @@ void PaintProgressWindow(HWND window) {
       }
     }
   }
-  const gdi::PaintScope paint(window);
+  const runtime::PaintScope paint(window);
   if (composed) BitBlt(paint.get(), 0, 0, size.cx, size.cy, composed.get(), 0, 0, SRCCOPY);
 }
 
@@ -68,7 +68,7 @@ void PaintProgressFrame(HWND window) {
               kProgressFillColour);
     }
   }
-  const gdi::WindowDc target(window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc target(window, runtime::WindowDc::Area::Window);
   BitBlt(target.get(), 0, 0, box.width, box.height, composed.get(), 0, 0, SRCCOPY);
 }
 

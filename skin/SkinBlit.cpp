@@ -8,10 +8,10 @@ namespace quavlet::skin {
 HDC CreateMemoryDC(int32_t width, int32_t height) {
   const DisplayDc display;
   if (!display) return nullptr;
-  gdi::MemoryDc memory(CreateCompatibleDC(display.get()));
+  runtime::MemoryDc memory(CreateCompatibleDC(display.get()));
   if (!memory) return nullptr;
   // The display's format, not the new memory DC's, whose own bitmap is monochrome.
-  gdi::Bitmap bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), width, height));
+  runtime::Bitmap bitmap(CreateCompatibleBitmap(display.BitmapFormatDc(), width, height));
   if (!bitmap) return nullptr;
   // The bitmap it replaces is the DC's stock one-pixel bitmap, which is never deleted.
   SelectObject(memory.get(), bitmap.release());

@@ -28,7 +28,7 @@ class DisplayDc {
   HDC BitmapFormatDc() const;
 
  private:
-  gdi::MemoryDc owned_;
+  runtime::MemoryDc owned_;
   HDC dc_;
 };
 

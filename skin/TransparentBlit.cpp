@@ -27,7 +27,7 @@ void TransparentBlit(HDC destDC, int32_t x, int32_t y, int32_t width, int32_t he
                      HDC srcDC, int32_t srcX, int32_t srcY, COLORREF keyColour,
                      HPALETTE palette) {
   const DisplayDc display;
-  gdi::Palette halftone;
+  runtime::Palette halftone;
   if (!palette) {
     halftone.reset(CreateHalftonePalette(display.get()));
     palette = halftone.get();
@@ -36,23 +36,23 @@ void TransparentBlit(HDC destDC, int32_t x, int32_t y, int32_t width, int32_t he
 
   // Declared DCs first, then bitmaps, then selections: the selections are undone before the
   // bitmaps go, and the bitmaps before the DCs.
-  const gdi::MemoryDc backgroundDc(CreateCompatibleDC(display.get()));
-  const gdi::MemoryDc sourceDc(CreateCompatibleDC(display.get()));
-  const gdi::MemoryDc maskDc(CreateCompatibleDC(display.get()));
-  const gdi::Bitmap backgroundBitmap(CreateCompatibleBitmap(display.get(), width, height));
-  const gdi::Bitmap sourceBitmap(CreateCompatibleBitmap(display.get(), width, height));
-  const gdi::Bitmap maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
+  const runtime::MemoryDc backgroundDc(CreateCompatibleDC(display.get()));
+  const runtime::MemoryDc sourceDc(CreateCompatibleDC(display.get()));
+  const runtime::MemoryDc maskDc(CreateCompatibleDC(display.get()));
+  const runtime::Bitmap backgroundBitmap(CreateCompatibleBitmap(display.get(), width, height));
+  const runtime::Bitmap sourceBitmap(CreateCompatibleBitmap(display.get(), width, height));
+  const runtime::Bitmap maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
 
-  const gdi::ScopedSelect backgroundSelection(backgroundDc.get(), backgroundBitmap.get());
+  const runtime::ScopedSelect backgroundSelection(backgroundDc.get(), backgroundBitmap.get());
   const ScopedPalette backgroundPalette(backgroundDc.get(), palette, false);
   BitBlt(backgroundDc.get(), 0, 0, width, height, destDC, x, y, SRCCOPY);
 
-  const gdi::ScopedSelect sourceSelection(sourceDc.get(), sourceBitmap.get());
+  const runtime::ScopedSelect sourceSelection(sourceDc.get(), sourceBitmap.get());
   const ScopedPalette sourcePalette(sourceDc.get(), palette, true);
   BitBlt(sourceDc.get(), 0, 0, width, height, srcDC, srcX, srcY, SRCCOPY);
 
   // Mask: key pixels become 1 (white), all others 0 (black).
-  const gdi::ScopedSelect maskSelection(maskDc.get(), maskBitmap.get());
+  const runtime::ScopedSelect maskSelection(maskDc.get(), maskBitmap.get());
   SetBkColor(sourceDc.get(), key);
   SetTextColor(sourceDc.get(), RGB(255, 255, 255));
   BitBlt(maskDc.get(), 0, 0, width, height, sourceDc.get(), 0, 0, SRCCOPY);

@@ -2,11 +2,11 @@
 
 #include "runtime/ComHandles.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 std::unique_ptr<BrowserPageView> BrowserPageView::Create(HWND parent, const RECT& bounds) {
   auto view = std::make_unique<BrowserPageView>(ConstructionKey{});
-  view->host_ = OleControlHost::Create(parent, bounds, CLSID_WebBrowser);
+  view->host_ = ole::OleControlHost::Create(parent, bounds, CLSID_WebBrowser);
   if (!view->host_) return nullptr;
   view->browser_ = view->host_->Query<IWebBrowser2>();
   if (!view->browser_) return nullptr;
@@ -16,10 +16,10 @@ std::unique_ptr<BrowserPageView> BrowserPageView::Create(HWND parent, const RECT
 }
 
 void BrowserPageView::Navigate(const std::wstring& address) {
-  Bstr url(address);
+  runtime::Bstr url(address);
   VARIANT none;
   VariantInit(&none);
   browser_->Navigate(url.get(), &none, &none, &none, &none);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

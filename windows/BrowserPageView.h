@@ -10,7 +10,7 @@
 #include "ole/OleHost.h"
 #include "windows/PageView.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class BrowserPageView final : public PageView {
  public:
@@ -28,8 +28,8 @@ class BrowserPageView final : public PageView {
   HWND hWnd() const override { return host_->hWnd(); }
 
  private:
-  std::unique_ptr<OleControlHost> host_;
+  std::unique_ptr<ole::OleControlHost> host_;
   Microsoft::WRL::ComPtr<IWebBrowser2> browser_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -8,14 +8,14 @@
 #include "runtime/WindowMove.h"
 #include "windows/Site.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 namespace {
 
 using runtime::LabelDesign;
 using runtime::SongTi;
 
-constexpr Colour kTextColour = 0x00BE9507;
-constexpr Colour kOutlineColour = 0x00BE9507;
+constexpr runtime::Colour kTextColour = 0x00BE9507;
+constexpr runtime::Colour kOutlineColour = 0x00BE9507;
 
 // Begins with two ideographic spaces, as a Chinese paragraph does.
 constexpr wchar_t kDescription[] =
@@ -26,14 +26,14 @@ runtime::FormDesign AboutWindowDesign() {
   return {.caption = L"关于我们",
           .clientWidth = 4845,
           .clientHeight = 2670,
-          .backColour = kPanelColour,
+          .backColour = runtime::kPanelColour,
           .border = runtime::BorderStyle::None,
           .showInTaskbar = false,
           .icon = IDI_ABOUT};
 }
 
 // A transparent label in the window's font that grows to fit its text.
-LabelDesign SizedLine(Place place, std::wstring caption) {
+LabelDesign SizedLine(runtime::Place place, std::wstring caption) {
   return {.place = place, .caption = std::move(caption), .foreColour = kTextColour, .transparent = true, .autoSize = true};
 }
 
@@ -73,7 +73,7 @@ void Form2::LayOutControls() {
   // The face stops short of the right and bottom edges: those strips are holes.
   Shape1.Design({.place = {0, 0, 4815, 2655},
                  .filled = true,
-                 .fillColour = kPanelColour,
+                 .fillColour = runtime::kPanelColour,
                  .borderColour = kOutlineColour});
   Add(Shape1);
 }
@@ -91,4 +91,4 @@ void Form2::Label6_MouseMove(int, int, float, float) { Label6.SetForeColour(kClo
 
 void Form2::Label6_Click() { Unload(); }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -13,15 +13,15 @@
 #include "runtime/Label.h"
 #include "runtime/Shape.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class Form2 : public runtime::Form {
  public:
   static constexpr std::wstring_view kFormName = L"Form2";
 
   // The text colour of "×": as designed and over the face, and with the pointer over it.
-  static constexpr Colour kCloseNormalColour = 0x00BE9507;
-  static constexpr Colour kCloseHotColour = 0x005A3710;
+  static constexpr runtime::Colour kCloseNormalColour = 0x00BE9507;
+  static constexpr runtime::Colour kCloseHotColour = 0x005A3710;
 
   explicit Form2(runtime::Application& application);
 
@@ -46,4 +46,4 @@ class Form2 : public runtime::Form {
   void LayOutControls();
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -3,7 +3,7 @@
 #include "assets/resource_ids.h"
 #include "runtime/ColourKey.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 namespace {
 
@@ -37,4 +37,4 @@ void Form3::Timer1_Timer() {
   Unload();
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -13,7 +13,7 @@
 #include "runtime/Image.h"
 #include "runtime/Timer.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class Form3 : public runtime::Form {
  public:
@@ -32,4 +32,4 @@ class Form3 : public runtime::Form {
   void Timer1_Timer();
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

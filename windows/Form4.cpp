@@ -4,7 +4,7 @@
 #include "runtime/Colours.h"
 #include "windows/Site.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 namespace {
 
@@ -33,4 +33,4 @@ Form4::Form4(runtime::Application& application) : Form(application, kFormName, P
 
 void Form4::Form_Activate() { WebBrowser1.Navigate(PromotionPageAddress()); }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

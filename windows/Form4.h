@@ -10,7 +10,7 @@
 #include "runtime/Form.h"
 #include "windows/WebBrowserControl.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 // "http://" + the maker's host + "/AD/tuichu20101007-music.htm".
 std::wstring PromotionPageAddress();
@@ -26,4 +26,4 @@ class Form4 : public runtime::Form {
   void Form_Activate() override;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -2,7 +2,7 @@
 
 #include "runtime/Barrier.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 NoticePageView::NoticePageView(HWND parent, const RECT& bounds) {
   window_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, bounds.left,
@@ -52,4 +52,4 @@ std::wstring NoticePageView::NoticeText(const std::wstring& address) {
 
 void NoticePageView::Navigate(const std::wstring& address) { SetWindowTextW(window_, NoticeText(address).c_str()); }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

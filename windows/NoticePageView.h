@@ -8,7 +8,7 @@
 #include "runtime/GdiHandles.h"
 #include "windows/PageView.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class NoticePageView final : public PageView {
  public:
@@ -30,7 +30,7 @@ class NoticePageView final : public PageView {
 
   HWND window_ = nullptr;
   WNDPROC staticProcedure_ = nullptr;
-  gdi::Font font_;
+  runtime::Font font_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -6,7 +6,7 @@
 #include "windows/BrowserPageView.h"
 #include "windows/NoticePageView.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 bool CanRenderWebPages() {
   // The browser control itself exists without an HTML engine, but then shows nothing (and
@@ -22,4 +22,4 @@ std::unique_ptr<PageView> CreatePageView(HWND parent, const RECT& bounds) {
   return std::make_unique<NoticePageView>(parent, bounds);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class PageView {
  public:
@@ -27,4 +27,4 @@ bool CanRenderWebPages();
 // `parent`'s client area.
 std::unique_ptr<PageView> CreatePageView(HWND parent, const RECT& bounds);
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

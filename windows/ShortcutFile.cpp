@@ -9,7 +9,7 @@
 
 #include "runtime/DelayLoad.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 namespace {
 
@@ -118,4 +118,4 @@ ShortcutOutcome WriteDesktopShortcut(std::wstring_view siteAddress, const Shortc
   return WriteShortcutFile(ShortcutTargets(places), EncodeGbk(ShortcutContent(siteAddress)));
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

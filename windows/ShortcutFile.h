@@ -11,7 +11,7 @@
 
 #include "windows/ShortcutPlan.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 // The text in code page 936 (GBK), the code page of the Chinese systems the file is read on,
 // whatever this system's own ANSI code page is. No byte-order mark.
@@ -33,4 +33,4 @@ ShortcutOutcome WriteShortcutFile(const std::vector<std::wstring>& targets, std:
 // The whole write: the content for the site address, encoded, to the first place that takes it.
 ShortcutOutcome WriteDesktopShortcut(std::wstring_view siteAddress, const ShortcutPlaces& places);
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

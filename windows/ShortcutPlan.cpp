@@ -1,6 +1,6 @@
 #include "windows/ShortcutPlan.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 namespace {
 constexpr std::wstring_view kSectionLine = L"[InternetShortcut]";
@@ -40,4 +40,4 @@ std::vector<std::wstring> ShortcutTargets(const ShortcutPlaces& places) {
   return targets;
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

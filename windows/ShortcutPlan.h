@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quavlet {
+namespace quavlet::windows {
 
 // The shortcut's whole text before encoding: the section line, then the URL line, each ended
 // by CR LF; nothing else, no byte-order mark.
@@ -33,4 +33,4 @@ struct ShortcutPlaces {
 // reports it follows. The folder "桌面" is never created.
 std::vector<std::wstring> ShortcutTargets(const ShortcutPlaces& places);
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quavlet {
+namespace quavlet::windows {
 
 inline constexpr std::wstring_view kMakerName = L"Brindlebox";
 // Short enough for the About window's site line to fit its width.
@@ -14,4 +14,4 @@ inline constexpr std::wstring_view kSiteHost = L"brindlebox.example";
 // "http://" + host + "/": the address the desktop shortcut points at.
 inline std::wstring SiteAddress() { return L"http://" + std::wstring(kSiteHost) + L"/"; }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -1,6 +1,6 @@
 #include "windows/WebBrowserControl.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 namespace {
 
@@ -38,4 +38,4 @@ void WebBrowserControl::Navigate(const std::wstring& address) {
   if (view_) view_->Navigate(address);
 }
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -10,7 +10,7 @@
 #include "runtime/WindowedControl.h"
 #include "windows/PageView.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 
 class WebBrowserControl final : public runtime::WindowedControl {
  public:
@@ -33,4 +33,4 @@ class WebBrowserControl final : public runtime::WindowedControl {
   std::unique_ptr<PageView> view_;
 };
 
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -38,7 +38,7 @@ class MainWindowFixture : public testing::Test {
     application_.CollectClosedForms();
   }
 
-  Form3* Overlay() const { return application_.Find<Form3>(); }
+  windows::Form3* Overlay() const { return application_.Find<windows::Form3>(); }
   bool OverlayShown() const { return Overlay() && IsWindowVisible(Overlay()->hWnd()); }
 
   MessageBoxAnswerer boxes_;  // an unexpected box is answered, not waited on forever

@@ -19,7 +19,7 @@
 namespace quavlet::test {
 namespace {
 
-constexpr Colour kText = 0x00BE9507;
+constexpr runtime::Colour kText = 0x00BE9507;
 constexpr POINT kFace{10, 150};     // Shape1 alone: the face
 constexpr POINT kCloseLabel{304, 16};
 constexpr POINT kTitle{100, 22};    // Label1
@@ -33,7 +33,7 @@ class AboutWindow : public testing::Test {
  protected:
   void SetUp() override {
     SetCursorPos(0, 0);  // the display's pointer stays off the window unless a test moves it
-    form = &application.Show<Form2>();
+    form = &application.Show<windows::Form2>();
     FlushEvents();
   }
 
@@ -45,7 +45,7 @@ class AboutWindow : public testing::Test {
   }
 
   runtime::Application application{GetModuleHandleW(nullptr)};
-  Form2* form = nullptr;
+  windows::Form2* form = nullptr;
 };
 
 TEST_F(AboutWindow, IsABorderlessLayeredFormOf323By178PixelsWithoutATaskbarButton) {
@@ -63,13 +63,13 @@ TEST_F(AboutWindow, IsABorderlessLayeredFormOf323By178PixelsWithoutATaskbarButto
   EXPECT_FALSE(extended & WS_EX_APPWINDOW);
   EXPECT_EQ(GetWindow(Window(), GW_OWNER), nullptr);
 
-  EXPECT_EQ(form->BackColour(), kColourKey);
+  EXPECT_EQ(form->BackColour(), runtime::kColourKey);
   ASSERT_TRUE(extended & WS_EX_LAYERED);
   COLORREF key = 0;
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(Window(), &key, &alpha, &flags));
-  EXPECT_EQ(key, kColourKey);
+  EXPECT_EQ(key, runtime::kColourKey);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
 }
 
@@ -106,7 +106,7 @@ struct LabelRow {
   const char* name;
   const runtime::Label* label;
   std::wstring caption;
-  PixelBox box;  // for sized labels only the left and top are fixed
+  runtime::PixelBox box;  // for sized labels only the left and top are fixed
   bool sized;
 };
 
@@ -115,7 +115,7 @@ TEST_F(AboutWindow, EachLabelShowsItsTextInPlaceInTheSiteColourOnATransparentBac
       {"Label6", &form->Label6, L"×", {296, 8, 17, 17}, false},
       {"Label5", &form->Label5, L"时    间：2010-10-17 12:57", {144, 152, 0, 0}, true},
       {"Label4", &form->Label4, L"制 作 人：Orvane网络工作室", {144, 136, 0, 0}, true},
-      {"Label3", &form->Label3, L"官方网站：" + std::wstring(kSiteHost), {144, 120, 0, 0}, true},
+      {"Label3", &form->Label3, L"官方网站：" + std::wstring(windows::kSiteHost), {144, 120, 0, 0}, true},
       {"Label2", &form->Label2, kDescriptionText, {16, 48, 281, 73}, false},
       {"Label1", &form->Label1, L"Quavlet", {88, 16, 0, 0}, true},
   };
@@ -125,7 +125,7 @@ TEST_F(AboutWindow, EachLabelShowsItsTextInPlaceInTheSiteColourOnATransparentBac
     EXPECT_EQ(row.label->ForeColour(), kText);
     EXPECT_TRUE(row.label->Transparent());
     EXPECT_EQ(row.label->AutoSize(), row.sized);
-    const PixelBox box = row.label->Pixels();
+    const runtime::PixelBox box = row.label->Pixels();
     EXPECT_EQ(box.left, row.box.left);
     EXPECT_EQ(box.top, row.box.top);
     if (!row.sized) {
@@ -153,7 +153,7 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   EXPECT_TRUE(face.filled);
   EXPECT_EQ(face.fillColour, 0x00FFFCEEu);
   EXPECT_EQ(face.borderColour, 0x00BE9507u);
-  const PixelBox box = form->Shape1.Pixels();
+  const runtime::PixelBox box = form->Shape1.Pixels();
   EXPECT_EQ(box.left, 0);
   EXPECT_EQ(box.top, 0);
   EXPECT_EQ(box.width, 321);
@@ -162,10 +162,10 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   // The 2-pixel strip on the right and the 1-pixel strip at the bottom are the colour key.
   const DrawnSurface surface = Surface();
   for (int y : {0, 60, 176}) {
-    EXPECT_EQ(surface.At(321, y), kColourKey) << y;
-    EXPECT_EQ(surface.At(322, y), kColourKey) << y;
+    EXPECT_EQ(surface.At(321, y), runtime::kColourKey) << y;
+    EXPECT_EQ(surface.At(322, y), runtime::kColourKey) << y;
   }
-  for (int x : {0, 160, 320}) EXPECT_EQ(surface.At(x, 177), kColourKey) << x;
+  for (int x : {0, 160, 320}) EXPECT_EQ(surface.At(x, 177), runtime::kColourKey) << x;
   // The outline and the fill.
   EXPECT_EQ(surface.At(0, 100), 0x00BE9507u);
   EXPECT_EQ(surface.At(320, 100), 0x00BE9507u);
@@ -174,7 +174,7 @@ TEST_F(AboutWindow, TheFaceIsTheShapeAndTheStripsItLeavesAreHoles) {
   // No other hole inside the face.
   int holes = 0;
   for (int y = 1; y < 176; y += 5) {
-    for (int x = 1; x < 320; x += 5) holes += surface.At(x, y) == kColourKey ? 1 : 0;
+    for (int x = 1; x < 320; x += 5) holes += surface.At(x, y) == runtime::kColourKey ? 1 : 0;
   }
   EXPECT_EQ(holes, 0);
 }
@@ -187,7 +187,7 @@ TEST_F(AboutWindow, PointerEventsOverTheFaceReachTheWindow) {
 }
 
 TEST_F(AboutWindow, TheCloseLabelDarkensUnderThePointerUntilAMoveOverTheFace) {
-  EXPECT_EQ(form->Label6.ForeColour(), Form2::kCloseNormalColour);
+  EXPECT_EQ(form->Label6.ForeColour(), windows::Form2::kCloseNormalColour);
   SendMouseMove(Window(), kCloseLabel.x, kCloseLabel.y);
   EXPECT_EQ(form->Label6.ForeColour(), 0x005A3710u);
   // Onto another label the hover colour stays.
@@ -204,7 +204,7 @@ TEST_F(AboutWindow, OneClickOnTheCloseLabelClosesTheWindow) {
   SendClick(window, MouseButton::Left, kCloseLabel.x, kCloseLabel.y);
   FlushEvents();
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(application.Find<Form2>(), nullptr);
+  EXPECT_EQ(application.Find<windows::Form2>(), nullptr);
 }
 
 TEST_F(AboutWindow, AClickOnAnotherLabelDoesNothing) {
@@ -218,11 +218,11 @@ TEST_F(AboutWindow, AClickOnAnotherLabelDoesNothing) {
 TEST_F(AboutWindow, ShownAgainAfterClosingItLoadsAnew) {
   form->Unload();
   EXPECT_EQ(application.OpenFormCount(), 0);
-  Form2& again = application.Show<Form2>();
+  windows::Form2& again = application.Show<windows::Form2>();
   FlushEvents();
   ASSERT_TRUE(again.IsLoaded());
   EXPECT_TRUE(GetWindowLongPtrW(again.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
-  EXPECT_EQ(again.Label6.ForeColour(), Form2::kCloseNormalColour);
+  EXPECT_EQ(again.Label6.ForeColour(), windows::Form2::kCloseNormalColour);
 }
 
 TEST(AboutWindowFromTheMainWindow, TheAboutButtonDoesNotOpenIt) {
@@ -231,7 +231,7 @@ TEST(AboutWindowFromTheMainWindow, TheAboutButtonDoesNotOpenIt) {
   FlushEvents();
   SendMessageW(main.Command4.hWnd(), BM_CLICK, 0, 0);
   PumpFor(200);
-  EXPECT_EQ(application.Find<Form2>(), nullptr);
+  EXPECT_EQ(application.Find<windows::Form2>(), nullptr);
   EXPECT_EQ(application.OpenFormCount(), 1);
 }
 
@@ -289,7 +289,7 @@ TEST_F(AboutWindowUnderPointer, APressOnALabelOrThePictureDoesNotMoveIt) {
 TEST_F(AboutWindowUnderPointer, HoveringThenClickingTheCloseLabelClosesTheWindow) {
   const POINT close = RealPointer::ScreenPoint(Window(), kCloseLabel.x, kCloseLabel.y);
   const std::wstring at = std::to_wstring(close.x) + L" " + std::to_wstring(close.y);
-  const auto hot = [&] { return form->Label6.ForeColour() == Form2::kCloseHotColour; };
+  const auto hot = [&] { return form->Label6.ForeColour() == windows::Form2::kCloseHotColour; };
   ASSERT_TRUE(pointer_.Run(L"mousemove " + std::to_wstring(close.x - 3) + L" " + std::to_wstring(close.y) +
                            L" sleep 0.1 mousemove " + at));
   EXPECT_TRUE(PumpUntil(hot, RealPointer::kNeverArrives));

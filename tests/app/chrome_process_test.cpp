@@ -223,7 +223,7 @@ std::string ManifestOf(const std::wstring& path) {
   return text;
 }
 
-long CountOf(const XmlDocument& manifest, std::wstring_view element) {
+long CountOf(const musiclist::XmlDocument& manifest, std::wstring_view element) {
   return manifest.GetElementsByTagName(element).Length();
 }
 
@@ -231,7 +231,7 @@ TEST(ProgramFile, CarriesAWellFormedManifestAsInvokerForVistaTo11WithoutCommonCo
   const std::string text = ManifestOf(ProgramPath());
   ASSERT_FALSE(text.empty());
   // Windows refuses to start a program whose manifest is not well-formed.
-  std::unique_ptr<XmlDocument> manifest = XmlDocument::Create();
+  std::unique_ptr<musiclist::XmlDocument> manifest = musiclist::XmlDocument::Create();
   ASSERT_NE(manifest, nullptr);
   ASSERT_TRUE(manifest->LoadReply(text));
   EXPECT_EQ(CountOf(*manifest, L"assemblyIdentity"), 1);
@@ -243,7 +243,7 @@ TEST(ProgramFile, CarriesAWellFormedManifestAsInvokerForVistaTo11WithoutCommonCo
                              "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
     EXPECT_NE(text.find(system), std::string::npos) << system;
   }
-  const XmlNodeList dpiAware = manifest->GetElementsByTagName(L"dpiAware");
+  const musiclist::XmlNodeList dpiAware = manifest->GetElementsByTagName(L"dpiAware");
   ASSERT_EQ(dpiAware.Length(), 1);
   EXPECT_EQ(dpiAware.Item(0).Text(), L"false");
   EXPECT_EQ(CountOf(*manifest, L"dependentAssembly"), 0);

@@ -25,7 +25,7 @@ constexpr POINT kVersionLine{300, 15};  // Label10
 
 // The pieces follow each other with nothing between them.
 const std::wstring kExitQuestion =
-    L"您确定要退出吗？欢迎访问Brindlebox" + std::wstring(kSiteHost) + L"世界上最强大的生活查询工具";
+    L"您确定要退出吗？欢迎访问Brindlebox" + std::wstring(windows::kSiteHost) + L"世界上最强大的生活查询工具";
 
 class Chrome : public MainWindow {
  protected:
@@ -187,7 +187,7 @@ void CALLBACK CloseLater(HWND window, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(Chrome, TheProgramLivesOnWhileAnotherWindowIsOpen) {
-  Form2& about = application.Show<Form2>();
+  windows::Form2& about = application.Show<windows::Form2>();
   FlushEvents();
   ASSERT_EQ(application.OpenFormCount(), 2);
 

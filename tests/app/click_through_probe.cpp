@@ -60,7 +60,7 @@ int main() {
   form.Image1.MouseDown = [&presses](int, int, float, float) { Report(presses, "form"); };
   // An opaque label painted in the colour key: a hole where a control draws it.
   form.Label10.SetTransparent(false);
-  form.Label10.SetBackColour(quavlet::kColourKey);
+  form.Label10.SetBackColour(quavlet::runtime::kColourKey);
   UpdateWindow(form.hWnd());
 
   RECT place{};

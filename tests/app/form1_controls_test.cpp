@@ -20,7 +20,7 @@ struct WindowedRow {
   const char* name;
   const runtime::WindowedControl* control;
   const wchar_t* className;
-  PixelBox box;
+  runtime::PixelBox box;
   const wchar_t* text;
   const wchar_t* toolTip;
   bool enabled;
@@ -64,7 +64,7 @@ TEST_F(MainWindow, TheComboBoxIsADropDownListOfOneTwoThreeWithNothingPicked) {
   const HWND combo = form->Combo1.hWnd();
   EXPECT_EQ(ClassOf(combo), L"ComboBox");
   EXPECT_EQ(GetWindowLongPtrW(combo, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
-  const PixelBox box = ChildBox(combo);
+  const runtime::PixelBox box = ChildBox(combo);
   EXPECT_EQ(box.left, 552);
   EXPECT_EQ(box.top, 300);
   EXPECT_EQ(box.width, 41);
@@ -139,10 +139,10 @@ TEST_F(MainWindow, PicturesAndFixedLabelsTakeThePointerWhereTheyStand) {
   EXPECT_FALSE(form->CL.Visible());
   EXPECT_FALSE(form->MI.Visible());
   EXPECT_EQ(form->WindowlessAt(POINT{570, 8}), &form->Label6);
-  EXPECT_EQ(form->CL.Pixels(), (PixelBox{561, 1, 38, 17}));
-  EXPECT_EQ(form->MI.Pixels(), (PixelBox{512, 1, 26, 17}));
-  EXPECT_EQ(form->Image2.Pixels(), (PixelBox{3, 3, 20, 20}));
-  EXPECT_EQ(form->Image4.Pixels(), (PixelBox{112, 0, 65, 17}));
+  EXPECT_EQ(form->CL.Pixels(), (runtime::PixelBox{561, 1, 38, 17}));
+  EXPECT_EQ(form->MI.Pixels(), (runtime::PixelBox{512, 1, 26, 17}));
+  EXPECT_EQ(form->Image2.Pixels(), (runtime::PixelBox{3, 3, 20, 20}));
+  EXPECT_EQ(form->Image4.Pixels(), (runtime::PixelBox{112, 0, 65, 17}));
   for (const runtime::Image* picture : {&form->Image1, &form->Image5, &form->Image2, &form->CL, &form->MI}) {
     EXPECT_TRUE(picture->HasPicture());
   }
@@ -155,7 +155,7 @@ TEST_F(MainWindow, LabelsHaveTheirTextsColoursAndFonts) {
   struct Row {
     const runtime::Label* label;
     const wchar_t* caption;
-    Colour colour;
+    runtime::Colour colour;
     bool sized;
   };
   const Row rows[] = {{&form->Label7, L"排列方式", 0x008C581A, true}, {&form->GuRL, L"", 0x00BE9507, false},

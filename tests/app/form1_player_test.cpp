@@ -58,7 +58,7 @@ TEST_F(PlayerHandlersTest, ThePollIsOffUntilThePlayersOpenStateChanges) {
   EXPECT_FALSE(form_->Timer1.Enabled());
   EXPECT_EQ(form_->Label8.Caption(), L"");
   const ULONGLONG switchedOn = GetTickCount64();
-  player_->RaiseOpenStateChange(open_state::kMediaChanging);
+  player_->RaiseOpenStateChange(player::open_state::kMediaChanging);
   EXPECT_TRUE(form_->Timer1.Enabled());
   // The first look at the player comes a second later, not before (20 ms allowed for the tick
   // count, which moves in steps).
@@ -67,7 +67,7 @@ TEST_F(PlayerHandlersTest, ThePollIsOffUntilThePlayersOpenStateChanges) {
   EXPECT_EQ(player_->calls().front(), L"Status");
   // Whatever the state: an undefined one switches it on as well.
   form_->Timer1.SetEnabled(false);
-  player_->RaiseOpenStateChange(open_state::kUndefined);
+  player_->RaiseOpenStateChange(player::open_state::kUndefined);
   EXPECT_TRUE(form_->Timer1.Enabled());
 }
 
@@ -211,11 +211,11 @@ TEST_F(PlayerHandlersTest, AnOverlayClosedByAClickLeavesThePollRunningAndComesBa
 
 // Two songs in the view, as a query leaves them.
 void FillTwoSongs(Form1& form) {
-  ListView& view = form.ListView1;
-  view.SetView(kListViewReport);
+  musiclist::ListView& view = form.ListView1;
+  view.SetView(musiclist::kListViewReport);
   for (const wchar_t* header : {L"编号", L"歌曲", L"歌手", L"地址"}) view.ColumnHeaders().Add(header, 1500);
   for (int row = 1; row <= 2; ++row) {
-    ListItem item = view.ListItems().Add(std::to_wstring(row));
+    musiclist::ListItem item = view.ListItems().Add(std::to_wstring(row));
     item.SetSubItems(1, L"歌" + std::to_wstring(row));
     item.SetSubItems(2, L"歌手");
     item.SetSubItems(3, L"http://127.0.0.1:18080/songs/" + std::to_wstring(row) + L".wav");

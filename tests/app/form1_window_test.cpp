@@ -67,20 +67,20 @@ TEST_F(MainWindow, CarriesThe48PixelIcon) {
 TEST_F(MainWindow, ItsFaceIsOpaqueButForTheRoundedCornersWhichAreHoles) {
   const DrawnSurface surface = Surface(*form);
   for (auto [x, y] : {std::pair{0, 0}, {599, 0}, {0, 324}, {599, 324}, {1, 1}, {598, 323}}) {
-    EXPECT_EQ(surface.At(x, y), kColourKey) << x << "," << y;
+    EXPECT_EQ(surface.At(x, y), runtime::kColourKey) << x << "," << y;
   }
   int holes = 0;
   for (int y = 12; y < 313; y += 3) {
-    for (int x = 12; x < 588; x += 3) holes += surface.At(x, y) == kColourKey ? 1 : 0;
+    for (int x = 12; x < 588; x += 3) holes += surface.At(x, y) == runtime::kColourKey ? 1 : 0;
   }
   EXPECT_EQ(holes, 0);
 }
 
 TEST_F(MainWindow, OfTheTitleHandleOnlyTheRowBelowTheTitlePictureShows) {
   const DrawnSurface surface = Surface(*form);
-  for (int x = 10; x < 225; x += 20) EXPECT_EQ(surface.At(x, 24), kWhite) << x;  // Label3's white row
-  EXPECT_NE(surface.At(100, 23), kWhite);
-  EXPECT_NE(surface.At(230, 24), kWhite);
+  for (int x = 10; x < 225; x += 20) EXPECT_EQ(surface.At(x, 24), runtime::kWhite) << x;  // Label3's white row
+  EXPECT_NE(surface.At(100, 23), runtime::kWhite);
+  EXPECT_NE(surface.At(230, 24), runtime::kWhite);
 }
 
 TEST_F(MainWindow, ThePointerMeetsTheFrontMostControl) {

@@ -14,9 +14,9 @@ namespace {
 using ListViewTest = MainWindowTest;
 
 TEST_F(ListViewTest, RowsAreNumberedFromOneAndShownOnceQueuedWorkIsDone) {
-  ListView& view = form.ListView1;
-  ListItem first = view.ListItems().Add(L"1");
-  ListItem second = view.ListItems().Add(L"2");
+  musiclist::ListView& view = form.ListView1;
+  musiclist::ListItem first = view.ListItems().Add(L"1");
+  musiclist::ListItem second = view.ListItems().Add(L"2");
   EXPECT_EQ(first.Index(), 1);
   EXPECT_EQ(second.Index(), 2);
   EXPECT_EQ(view.ListItems().Count(), 2);
@@ -32,8 +32,8 @@ TEST_F(ListViewTest, RowsAreNumberedFromOneAndShownOnceQueuedWorkIsDone) {
 }
 
 TEST_F(ListViewTest, ReadingARowOrCellThatDoesNotExistFails) {
-  ListView& view = form.ListView1;
-  ListItem row = view.ListItems().Add(L"1");
+  musiclist::ListView& view = form.ListView1;
+  musiclist::ListItem row = view.ListItems().Add(L"1");
   EXPECT_FALSE(view.ListItems().Item(0));
   EXPECT_FALSE(view.ListItems().Item(2));
   EXPECT_FALSE(row.SubItems(0));
@@ -45,7 +45,7 @@ TEST_F(ListViewTest, ReadingARowOrCellThatDoesNotExistFails) {
 }
 
 TEST_F(ListViewTest, SelectedItemFailsWithoutASelection) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   EXPECT_FALSE(view.SelectedItem());
   for (const wchar_t* number : {L"1", L"2", L"3"}) view.ListItems().Add(number);
   FlushEvents();
@@ -58,7 +58,7 @@ TEST_F(ListViewTest, SelectedItemFailsWithoutASelection) {
 }
 
 TEST_F(ListViewTest, ClearingRemovesEveryRowAndHeaderAndHeadersCanBeAddedAgain) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   for (int round = 0; round < 2; ++round) {
     view.ColumnHeaders().Add(L"编号", 438.75);
     view.ColumnHeaders().Add(L"歌曲", 1462.5);
@@ -76,7 +76,7 @@ TEST_F(ListViewTest, ClearingRemovesEveryRowAndHeaderAndHeadersCanBeAddedAgain) 
 }
 
 TEST_F(ListViewTest, HeadersRebuiltDifferentlyShowTheNewOnesOnly) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   view.ColumnHeaders().Add(L"编号", 438.75);
   view.ColumnHeaders().Add(L"歌曲", 1462.5);
   view.ColumnHeaders().Add(L"歌手", 975);
@@ -96,7 +96,7 @@ TEST_F(ListViewTest, HeadersRebuiltDifferentlyShowTheNewOnesOnly) {
 }
 
 TEST_F(ListViewTest, EmptyingTheViewForgetsSelectionAndScrollingOfTheOldRows) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   view.ColumnHeaders().Add(L"编号", 438.75);
   for (int row = 1; row <= 200; ++row) view.ListItems().Add(std::to_wstring(row));
   FlushEvents();
@@ -124,20 +124,20 @@ TEST_F(ListViewTest, EmptyingTheViewForgetsSelectionAndScrollingOfTheOldRows) {
 }
 
 TEST_F(ListViewTest, WidthIsInTwipsAndViewModesChangeTheWindowAtOnce) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   EXPECT_EQ(view.Width(), 8775.0);
-  view.SetView(kListViewList);
+  view.SetView(musiclist::kListViewList);
   EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_LIST));
-  view.SetView(kListViewIcons);
+  view.SetView(musiclist::kListViewIcons);
   EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_ICON));
   view.SetView(7);  // not a mode: nothing changes
-  EXPECT_EQ(view.View(), kListViewIcons);
-  view.SetView(kListViewReport);
+  EXPECT_EQ(view.View(), musiclist::kListViewIcons);
+  view.SetView(musiclist::kListViewReport);
   EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
 }
 
 // The row the list view finds for a search, asked as the control asks its owner.
-int FoundRow(ListView& view, const wchar_t* text, UINT flags, int start) {
+int FoundRow(musiclist::ListView& view, const wchar_t* text, UINT flags, int start) {
   NMLVFINDITEMW find{};
   find.hdr.hwndFrom = view.hWnd();
   find.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(view.hWnd()));
@@ -149,10 +149,10 @@ int FoundRow(ListView& view, const wchar_t* text, UINT flags, int start) {
                                        reinterpret_cast<LPARAM>(&find)));
 }
 
-int SelectedRow(const ListView& view) { return view.SelectedItem() ? view.SelectedItem()->Index() : 0; }
+int SelectedRow(const musiclist::ListView& view) { return view.SelectedItem() ? view.SelectedItem()->Index() : 0; }
 
 TEST_F(ListViewTest, TypingARowsNumberSelectsItAndSearchesMatchTheFirstColumnsStart) {
-  ListView& view = form.ListView1;
+  musiclist::ListView& view = form.ListView1;
   view.ColumnHeaders().Add(L"编号", 438.75);
   for (int row = 1; row <= 20; ++row) view.ListItems().Add(std::to_wstring(row));
   FlushEvents();

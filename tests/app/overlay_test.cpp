@@ -25,7 +25,7 @@ class OverlayTest : public testing::Test {
     FlushEvents();
   }
 
-  Form3* Overlay() const { return application_.Find<Form3>(); }
+  windows::Form3* Overlay() const { return application_.Find<windows::Form3>(); }
 
   // Whether a window's timer has run out and its tick waits in this thread's queue.
   static bool TickDue(HWND window) {
@@ -45,7 +45,7 @@ class OverlayTest : public testing::Test {
 };
 
 TEST_F(OverlayTest, IsAFramelessColourKeyedNoticeWithoutATaskbarButton) {
-  Form3& overlay = application_.Show<Form3>();
+  windows::Form3& overlay = application_.Show<windows::Form3>();
   const HWND window = overlay.hWnd();
   RECT client;
   GetClientRect(window, &client);
@@ -80,7 +80,7 @@ TEST_F(OverlayTest, IsAFramelessColourKeyedNoticeWithoutATaskbarButton) {
 }
 
 TEST_F(OverlayTest, OnlyTheSignAndTheTextAreDrawnTheRestIsTheKeyColour) {
-  Form3& overlay = application_.Show<Form3>();
+  windows::Form3& overlay = application_.Show<windows::Form3>();
   UpdateWindow(overlay.hWnd());
   FlushEvents();
   HDC dc = GetDC(overlay.hWnd());
@@ -122,7 +122,7 @@ TEST_F(OverlayTest, AClickOnThePictureClosesItAndLeavesThePollRunning) {
 }
 
 TEST_F(OverlayTest, AClickOnTheWindowOutsideThePictureClosesItToo) {
-  application_.Show<Form3>();
+  application_.Show<windows::Form3>();
   ClickAt(202, 50);
   EXPECT_FALSE(Overlay());
 }
@@ -138,11 +138,11 @@ TEST_F(OverlayTest, ATickWithTheMainWindowGoneOnlyClosesTheOverlay) {
 }
 
 TEST_F(OverlayTest, ShowingItWhileOpenNeitherReloadsItNorRestartsItsTimer) {
-  Form3& first = application_.Show<Form3>();
+  windows::Form3& first = application_.Show<windows::Form3>();
   const HWND window = first.hWnd();
   // Nothing is pumped meanwhile, so the first showing's 1.5 s run is over and its tick is due.
   Sleep(1700);
-  Form3& again = application_.Show<Form3>();
+  windows::Form3& again = application_.Show<windows::Form3>();
   EXPECT_EQ(&again, &first);
   EXPECT_EQ(again.hWnd(), window);
   EXPECT_TRUE(TickDue(window)) << "its 1.5 s run from the first showing; a restarted timer counts afresh";
@@ -150,10 +150,10 @@ TEST_F(OverlayTest, ShowingItWhileOpenNeitherReloadsItNorRestartsItsTimer) {
 }
 
 TEST_F(OverlayTest, ALaterShowingAfterItClosedLoadsItAnew) {
-  application_.Show<Form3>().Image3_Click();
+  application_.Show<windows::Form3>().Image3_Click();
   FlushEvents();
   ASSERT_FALSE(Overlay());
-  Form3& next = application_.Show<Form3>();
+  windows::Form3& next = application_.Show<windows::Form3>();
   EXPECT_TRUE(IsWindowVisible(next.hWnd()));
   EXPECT_TRUE(next.Timer1.Enabled());
   EXPECT_TRUE(GetWindowLongW(next.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED);

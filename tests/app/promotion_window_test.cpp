@@ -21,7 +21,7 @@ using test::FlushEvents;
 constexpr wchar_t kPageAddress[] = L"http://brindlebox.example/AD/tuichu20101007-music.htm";
 
 // Stands in the browser's place and writes down every address it is sent to.
-class RecordingPageView final : public PageView {
+class RecordingPageView final : public windows::PageView {
  public:
   explicit RecordingPageView(std::vector<std::wstring>& addresses) : addresses_(addresses) {}
   void Navigate(const std::wstring& address) override { addresses_.push_back(address); }
@@ -60,8 +60,8 @@ class PromotionWindowTest : public testing::Test {
   }
 
   // Form4 loaded but not yet shown, with the recording view in the browser's place.
-  Form4& LoadRecordingWindow() {
-    Form4& window = application_.Load<Form4>();
+  windows::Form4& LoadRecordingWindow() {
+    windows::Form4& window = application_.Load<windows::Form4>();
     window.WebBrowser1.UsePageView(std::make_unique<RecordingPageView>(addresses_));
     return window;
   }
@@ -71,11 +71,11 @@ class PromotionWindowTest : public testing::Test {
 };
 
 TEST_F(PromotionWindowTest, ThePageAddressIsTheMakersHostAndTheFixedPath) {
-  EXPECT_EQ(PromotionPageAddress(), kPageAddress);
+  EXPECT_EQ(windows::PromotionPageAddress(), kPageAddress);
 }
 
 TEST_F(PromotionWindowTest, IsAFixedFramedWindowWithACloseBoxATaskbarButtonAndAnIcon) {
-  Form4& window = application_.Show<Form4>();
+  windows::Form4& window = application_.Show<windows::Form4>();
   const HWND handle = window.hWnd();
   RECT client;
   GetClientRect(handle, &client);
@@ -97,19 +97,19 @@ TEST_F(PromotionWindowTest, IsAFixedFramedWindowWithACloseBoxATaskbarButtonAndAn
   EXPECT_EQ(size.cy, 48);
 
   // The browser fills the client area, a pixel wider and a pixel shorter as designed.
-  EXPECT_EQ(test::ChildBox(window.WebBrowser1.hWnd()), (PixelBox{0, 0, 809, 521}));
+  EXPECT_EQ(test::ChildBox(window.WebBrowser1.hWnd()), (runtime::PixelBox{0, 0, 809, 521}));
   // The row it leaves shows the system's colour, not the main window's cream.
   SetForegroundWindow(handle);
   RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   FlushEvents();
-  const gdi::WindowDc dc(handle);
+  const runtime::WindowDc dc(handle);
   EXPECT_EQ(GetPixel(dc.get(), 400, 521), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(PromotionWindowTest, NavigatesToThePageOnEveryActivation) {
-  Form4& window = LoadRecordingWindow();
+  windows::Form4& window = LoadRecordingWindow();
   EXPECT_TRUE(addresses_.empty()) << "loading alone loads no page";
-  application_.Show<Form4>();
+  application_.Show<windows::Form4>();
   FlushEvents();
   ASSERT_EQ(addresses_, std::vector<std::wstring>{kPageAddress});
 
@@ -125,7 +125,7 @@ TEST_F(PromotionWindowTest, Command5OpensTheWindowOnceAndActivatesItAfterwards) 
   Form1& main = application_.Show<Form1>();
   SendMessageW(main.Command5.hWnd(), BM_CLICK, 0, 0);
   FlushEvents();
-  Form4* window = application_.Find<Form4>();
+  windows::Form4* window = application_.Find<windows::Form4>();
   ASSERT_TRUE(window);
   EXPECT_TRUE(IsWindowVisible(window->hWnd()));
   EXPECT_EQ(GetForegroundWindow(), window->hWnd());
@@ -135,25 +135,25 @@ TEST_F(PromotionWindowTest, Command5OpensTheWindowOnceAndActivatesItAfterwards) 
   FlushEvents();
   SendMessageW(main.Command5.hWnd(), BM_CLICK, 0, 0);
   FlushEvents();
-  EXPECT_EQ(application_.Find<Form4>(), window) << "the open window is brought forward, not a second one";
+  EXPECT_EQ(application_.Find<windows::Form4>(), window) << "the open window is brought forward, not a second one";
   EXPECT_EQ(GetForegroundWindow(), window->hWnd());
   EXPECT_EQ(addresses_, std::vector<std::wstring>{kPageAddress}) << "and so reloads its page";
 }
 
 TEST_F(PromotionWindowTest, WithoutAnHtmlEngineItShowsANoticeWithTheAddressAndClosesCleanly) {
-  if (CanRenderWebPages()) GTEST_SKIP() << "this platform renders pages: the browser itself is shown";
-  Form4& window = application_.Show<Form4>();
+  if (windows::CanRenderWebPages()) GTEST_SKIP() << "this platform renders pages: the browser itself is shown";
+  windows::Form4& window = application_.Show<windows::Form4>();
   FlushEvents();
   const HWND notice = window.WebBrowser1.View()->hWnd();
   ASSERT_TRUE(notice);
   wchar_t text[512] = {};
   GetWindowTextW(notice, text, 512);
-  EXPECT_EQ(std::wstring(text), NoticePageView::NoticeText(kPageAddress));
+  EXPECT_EQ(std::wstring(text), windows::NoticePageView::NoticeText(kPageAddress));
   EXPECT_TRUE(IsWindowVisible(notice));
 
   PostMessageW(window.hWnd(), WM_CLOSE, 0, 0);
   FlushEvents();
-  EXPECT_FALSE(application_.Find<Form4>());
+  EXPECT_FALSE(application_.Find<windows::Form4>());
   EXPECT_FALSE(IsWindow(notice));
   // Its handle value is the system's to give again: the notice forgot it with its window, and
   // destroys no window of that value when it goes.

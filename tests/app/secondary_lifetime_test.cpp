@@ -59,7 +59,7 @@ class DelayedClose {
 TEST(SecondaryWindowLifetime, ClosingTheMainWindowKeepsTheProgramRunningUntilThePromotionWindowCloses) {
   runtime::Application application(GetModuleHandleW(nullptr));
   Form1& main = application.Show<Form1>();
-  Form4& promotion = application.Show<Form4>();
+  windows::Form4& promotion = application.Show<windows::Form4>();
   main.Unload();  // the main window closes
   test::FlushEvents();
   ASSERT_FALSE(application.Find<Form1>());

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 const std::wstring kHomeDesktop = L"\u684C\u9762";  // "桌面"
 // The site's address is plain ASCII: its code page 936 bytes are its characters.
-const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://" + std::string(kSiteHost.begin(), kSiteHost.end()) +
+const std::string kSiteBytes = "[InternetShortcut]\r\nURL=http://" + std::string(windows::kSiteHost.begin(), windows::kSiteHost.end()) +
                                "/\r\n";
 
 // The whole file, opened exclusively: nothing when it is missing or someone still holds it open.

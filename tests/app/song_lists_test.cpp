@@ -104,9 +104,9 @@ TEST_F(SongListsTest, AReplyStillTricklingInAtTheDeadlineIsAFailedLoad) {
   Query(L"12345");
   const int threadsBefore = ThreadCount();
   // The service sends one byte a second: the whole of it would take minutes.
-  SetReplyDeadlineForTests(std::chrono::seconds(2));
+  musiclist::SetReplyDeadlineForTests(std::chrono::seconds(2));
   Query(L"60017");
-  SetReplyDeadlineForTests(std::chrono::milliseconds(0));
+  musiclist::SetReplyDeadlineForTests(std::chrono::milliseconds(0));
   EXPECT_FALSE(form.loadOk);
   EXPECT_EQ(Entries(form.List1).size(), 8u);
   EXPECT_EQ(ShownRowCount(), 8);
@@ -124,12 +124,12 @@ TEST_F(SongListsTest, AReplyStillTricklingInAtTheDeadlineIsAFailedLoad) {
 TEST_F(SongListsTest, LateRepliesLeaveNoReceiverBehind) {
   Query(L"12345");
   const int threadsBefore = ThreadCount();
-  SetReplyDeadlineForTests(std::chrono::seconds(1));
+  musiclist::SetReplyDeadlineForTests(std::chrono::seconds(1));
   for (int round = 0; round < 3; ++round) {
     Query(L"60017");
     EXPECT_FALSE(form.loadOk) << round;
   }
-  SetReplyDeadlineForTests(std::chrono::milliseconds(0));
+  musiclist::SetReplyDeadlineForTests(std::chrono::milliseconds(0));
   EXPECT_EQ(form.musicQuery->Running(), 0u);
   EXPECT_TRUE(PumpUntil([&] { return ThreadCount() <= threadsBefore; }, 10000))
       << ThreadCount() << " threads, " << threadsBefore << " before";

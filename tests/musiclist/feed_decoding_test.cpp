@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 TEST(DecodeAddress, ReplacesEachOfItsFiveReferences) {
@@ -79,4 +79,4 @@ TEST(FeedDecoding, AgreesWithStepByStepReplacementOnRandomTexts) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 // Stands in for code page 936: ASCII as itself, each two-byte character as one private-use
@@ -86,4 +86,4 @@ TEST(Gb18030, StretchesRunInOrderOverTheWholeBasicPlane) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 TEST(MusicServiceHost, DefaultsToTheLocalDemoService) {
@@ -27,4 +27,4 @@ TEST(BuildRequestAddress, CarriesTheTextExactlyAsTyped) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

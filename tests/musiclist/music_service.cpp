@@ -11,17 +11,17 @@
 
 namespace quavlet::test {
 
-std::wstring ServiceHost() { return MusicServiceHost(_wgetenv(L"QUAVLET_MUSIC_HOST")); }
+std::wstring ServiceHost() { return musiclist::MusicServiceHost(_wgetenv(L"QUAVLET_MUSIC_HOST")); }
 
 std::wstring RequestFor(std::wstring_view typedNumber) {
-  return BuildRequestAddress(ServiceHost(), typedNumber);
+  return musiclist::BuildRequestAddress(ServiceHost(), typedNumber);
 }
 
 std::wstring LastRequestTarget() {
   // Asked from a thread of its own, as the program fetches: WinINet on the window's thread is
   // no path of the program's.
   std::optional<std::string> body;
-  std::thread([&] { body = FetchHttp(L"http://" + ServiceHost() + L"/last-request"); }).join();
+  std::thread([&] { body = musiclist::FetchHttp(L"http://" + ServiceHost() + L"/last-request"); }).join();
   if (!body || body->empty()) return L"";
   const int size = static_cast<int>(body->size());
   std::wstring text(static_cast<size_t>(size), L'\0');

@@ -9,7 +9,7 @@
 #include <regex>
 #include <string>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 TEST(ReadNumber, ReadsPlainAndSignedDecimals) {
@@ -147,4 +147,4 @@ TEST(ReadNumber, AgreesWithAPlainModelOnRandomTexts) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

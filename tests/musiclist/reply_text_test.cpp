@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 TEST(ReplyCodePage, FollowsTheDeclaredEncoding) {
@@ -48,4 +48,4 @@ TEST(CarriesDocumentType, FindsADeclarationAnywhere) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 TEST(SongColumnWidths, DivideTheViewWidth) {
@@ -39,4 +39,4 @@ TEST(ViewModeFromText, ReadsTheArrangementBoxItems) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

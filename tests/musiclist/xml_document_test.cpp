@@ -15,7 +15,7 @@
 
 #include "tests/musiclist/music_service.h"
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 constexpr wchar_t kSongPath[] = L"/qqmusic/minemusiclist/minemusic/xsong_url";
@@ -204,11 +204,11 @@ class ParserDocument {
   }
   bool Parse(const std::wstring& text) {
     if (!document_) return false;
-    const Bstr source(text);
+    const runtime::Bstr source(text);
     VARIANT_BOOL parsed = VARIANT_FALSE;
     document_->loadXML(source.get(), &parsed);
-    const Bstr name(L"SelectionLanguage");
-    const Bstr xpath(L"XPath");
+    const runtime::Bstr name(L"SelectionLanguage");
+    const runtime::Bstr xpath(L"XPath");
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_BSTR;
@@ -217,13 +217,13 @@ class ParserDocument {
     return parsed == VARIANT_TRUE;
   }
   std::vector<std::wstring> ByName(const std::wstring& name) const {
-    const Bstr tag(name);
+    const runtime::Bstr tag(name);
     Microsoft::WRL::ComPtr<IXMLDOMNodeList> list;
     document_->getElementsByTagName(tag.get(), &list);
     return Texts(XmlNodeList(list));
   }
   std::vector<std::wstring> AtPath(const std::wstring& path) const {
-    const Bstr query(path);
+    const runtime::Bstr query(path);
     Microsoft::WRL::ComPtr<IXMLDOMNodeList> list;
     document_->selectNodes(query.get(), &list);
     return Texts(XmlNodeList(list));
@@ -301,4 +301,4 @@ TEST_F(XmlDocumentTest, ListsOfAnEarlierReplyKeepTheirTexts) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

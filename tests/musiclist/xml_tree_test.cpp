@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace quavlet {
+namespace quavlet::musiclist {
 namespace {
 
 using Texts = std::vector<std::optional<std::wstring>>;
@@ -103,4 +103,4 @@ TEST(XmlTree, AcceptsWhatMaySurroundTheDocumentElement) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::musiclist

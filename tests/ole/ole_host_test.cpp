@@ -8,7 +8,7 @@
 #include "tests/support/message_pump.h"
 #include "ole/OleHost.h"
 
-namespace quavlet {
+namespace quavlet::ole {
 namespace {
 
 // A plain top-level window to hold the host, destroyed with the test.
@@ -106,4 +106,4 @@ TEST(OleControlHost, TheControlIsClosedWhenItsParentWindowGoesFirst) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::ole

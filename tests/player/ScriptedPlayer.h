@@ -11,7 +11,7 @@
 
 namespace quavlet::test {
 
-class ScriptedPlayer final : public MediaPlayer {
+class ScriptedPlayer final : public player::MediaPlayer {
  public:
   // Each status read takes the next scripted text; the last one stays once the script runs out.
   void ScriptStatuses(std::initializer_list<std::wstring> statuses) {
@@ -20,7 +20,7 @@ class ScriptedPlayer final : public MediaPlayer {
   void SetStatus(const std::wstring& status) { statuses_.assign(1, status); }
 
   // Raises the open-state change as the real control would.
-  void RaiseOpenStateChange(long newState = open_state::kMediaOpen) {
+  void RaiseOpenStateChange(long newState = player::open_state::kMediaOpen) {
     if (auto handler = onOpenStateChange_) handler(newState);
   }
   bool HasOpenStateChangeHandler() const { return static_cast<bool>(onOpenStateChange_); }
@@ -35,7 +35,7 @@ class ScriptedPlayer final : public MediaPlayer {
 
   void SetUrl(const std::wstring& url) override {
     Record(L"SetUrl " + url);
-    if (raiseOnSetUrl) RaiseOpenStateChange(open_state::kMediaChanging);
+    if (raiseOnSetUrl) RaiseOpenStateChange(player::open_state::kMediaChanging);
   }
   void Stop() override { Record(L"Stop"); }
   void Play() override { Record(L"Play"); }

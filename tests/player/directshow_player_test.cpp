@@ -14,7 +14,7 @@
 #include "tests/player/WaveSound.h"
 #include "tests/support/message_pump.h"
 
-namespace quavlet {
+namespace quavlet::player {
 namespace {
 
 using test::PumpUntil;
@@ -283,4 +283,4 @@ TEST(UrlDownloadTest, NothingIsPostedOnceTheDownloadHasBeenDestroyed) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::player

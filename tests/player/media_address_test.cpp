@@ -5,7 +5,7 @@
 #include "player/PlayerStatus.h"
 #include "tests/player/ScriptedPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 namespace {
 
 using namespace std::literals;
@@ -99,17 +99,17 @@ TEST(MediaAddress, ImplausibleExtensionsFallBackToTmp) {
 }
 
 TEST(PlayerStatus, WordsAsTheControlDoes) {
-  EXPECT_EQ(player_status::Buffering(42), L"正在缓冲: 42%");
-  EXPECT_EQ(player_status::Buffering(-1), L"正在缓冲...");
-  EXPECT_EQ(player_status::Buffering(140), L"正在缓冲: 100%");
+  EXPECT_EQ(player::status::Buffering(42), L"正在缓冲: 42%");
+  EXPECT_EQ(player::status::Buffering(-1), L"正在缓冲...");
+  EXPECT_EQ(player::status::Buffering(140), L"正在缓冲: 100%");
 }
 
 TEST(PlayerStatus, AFailureSaysWhyAndLeavesThePlayerReadyButNeverPlaying) {
-  const std::wstring failure = player_status::Failure(L"无法下载该地址");
+  const std::wstring failure = player::status::Failure(L"无法下载该地址");
   EXPECT_EQ(failure.rfind(L"无法播放: 无法下载该地址", 0), 0u);
   EXPECT_NE(failure.find(kReadyStatus), std::wstring::npos);
   EXPECT_EQ(failure.find(kPlayingStatus), std::wstring::npos);
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::player

@@ -8,7 +8,7 @@
 #include "player/WmpPlayer.h"
 #include "tests/support/message_pump.h"
 
-namespace quavlet {
+namespace quavlet::player {
 namespace {
 
 class HostWindow {
@@ -74,4 +74,4 @@ TEST(PlatformPlayer, AMediaPlayerControlThatReportsNoStatusIsRefused) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::player

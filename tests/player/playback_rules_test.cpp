@@ -3,7 +3,7 @@
 #include "player/PlaybackRules.h"
 #include "tests/player/ScriptedPlayer.h"
 
-namespace quavlet {
+namespace quavlet::player {
 namespace {
 
 using test::ScriptedPlayer;
@@ -91,4 +91,4 @@ TEST(PlaySelectedSong, StopsThenLoadsTheAddressAndPlays) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::player

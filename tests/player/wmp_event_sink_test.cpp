@@ -7,7 +7,7 @@
 
 #include "player/WmpEventSink.h"
 
-namespace quavlet {
+namespace quavlet::player {
 namespace {
 
 HRESULT InvokeWithLong(IDispatch& sink, DISPID member, VARIANT argument) {
@@ -55,4 +55,4 @@ TEST(WmpEventSink, AnswersAsTheControlsEventInterface) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::player

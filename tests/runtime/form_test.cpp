@@ -197,7 +197,7 @@ TEST_F(Forms, ATimerHandlerThatFailsKeepsTheFormAndItsTimerGoing) {
   EXPECT_TRUE(AnswersAndPaints(form.hWnd()));
   timer.SetEnabled(false);
   // The form still draws its own surface.
-  gdi::WindowDc dc(form.hWnd());
+  runtime::WindowDc dc(form.hWnd());
   EXPECT_EQ(GetPixel(dc.get(), 290, 190), 0x00336699u);
 }
 
@@ -285,9 +285,9 @@ TEST(Fonts, PointSizesBecomeCharacterHeightsAndTheFaceIsKept) {
   EXPECT_EQ(runtime::PointsToPixelHeight(9, 96), 12);
   EXPECT_EQ(runtime::PointsToPixelHeight(10.5, 96), 14);
   EXPECT_EQ(runtime::PointsToPixelHeight(12, 96), 16);
-  const gdi::Font font = runtime::CreateFontFromSpec(runtime::SongTi(10.5), 96);
-  gdi::WindowDc screen(nullptr);
-  gdi::ScopedSelect select(screen.get(), font.get());
+  const runtime::Font font = runtime::CreateFontFromSpec(runtime::SongTi(10.5), 96);
+  runtime::WindowDc screen(nullptr);
+  runtime::ScopedSelect select(screen.get(), font.get());
   wchar_t face[LF_FACESIZE] = {};
   GetTextFaceW(screen.get(), LF_FACESIZE, face);
   EXPECT_STREQ(face, L"宋体");

@@ -4,7 +4,7 @@
 
 #include "runtime/colour.h"
 
-namespace quavlet {
+namespace quavlet::runtime {
 namespace {
 
 TEST(Twips, FifteenTwipsMakeOnePixelAt96Dpi) {
@@ -50,4 +50,4 @@ TEST(Colours, AreWrittenBlueGreenRed) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::runtime

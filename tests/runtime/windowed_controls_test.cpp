@@ -67,7 +67,7 @@ TEST_F(WindowedControls, EachIsAChildWindowOfItsStandardClassAtItsPlace) {
   EXPECT_EQ(ClassOf(combo.hWnd()), L"ComboBox");
   EXPECT_EQ(ClassOf(list.hWnd()), L"ListBox");
   EXPECT_EQ(ClassOf(view.hWnd()), L"SysListView32");
-  EXPECT_EQ(ChildBox(button.hWnd()), (PixelBox{10, 10, 60, 25}));
+  EXPECT_EQ(ChildBox(button.hWnd()), (runtime::PixelBox{10, 10, 60, 25}));
   EXPECT_EQ(GetParent(view.hWnd()), form.hWnd());
   EXPECT_TRUE(IsWindowUnicode(button.hWnd()));
   EXPECT_EQ(GetWindowLongPtrW(combo.hWnd(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
@@ -83,7 +83,7 @@ TEST_F(WindowedControls, DesignedColoursAndFontsReachTheWindows) {
   EXPECT_EQ(font.lfCharSet, 134);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_EQ(font.lfHeight, -16);
-  gdi::WindowDc dc(text.hWnd());
+  runtime::WindowDc dc(text.hWnd());
   const auto brush = SendMessageW(form.hWnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
                                   reinterpret_cast<LPARAM>(text.hWnd()));
   LOGBRUSH look{};

@@ -26,10 +26,10 @@ DrawnSurface Surface(const runtime::Form& form) {
 }
 
 COLORREF PixelOfBitmapResource(int resource, int x, int y) {
-  gdi::Bitmap bitmap(static_cast<HBITMAP>(
+  runtime::Bitmap bitmap(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
-  gdi::ScopedSelect select(dc.get(), bitmap.get());
+  runtime::MemoryDc dc(CreateCompatibleDC(nullptr));
+  runtime::ScopedSelect select(dc.get(), bitmap.get());
   return GetPixel(dc.get(), x, y);
 }
 
@@ -81,7 +81,7 @@ TEST_F(WindowlessPaint, PicturesLeaveTheirTransparentPixelsUndrawn) {
   Image face;
   face.Design({.place = {0, 0, 0, 0}, .picture = IDB_FORM1_FACE});
   form.Add(face);
-  ASSERT_EQ(PixelOfBitmapResource(IDB_FORM1_FACE, 0, 0), kTransparentPixel);
+  ASSERT_EQ(PixelOfBitmapResource(IDB_FORM1_FACE, 0, 0), runtime::kTransparentPixel);
   const DrawnSurface surface = Surface(form);
   EXPECT_EQ(surface.At(0, 0), kBackground);
   EXPECT_EQ(surface.At(150, 100), PixelOfBitmapResource(IDB_FORM1_FACE, 150, 100));
@@ -94,10 +94,10 @@ TEST_F(WindowlessPaint, APictureSizesItsControlUnlessStretched) {
   stretched.Design({.place = {50, 50, 300, 300}, .picture = IDB_FORM1_LOGO, .stretch = true});
   form.Add(natural);
   form.Add(stretched);
-  EXPECT_EQ(natural.Pixels(), (PixelBox{10, 10, 47, 47}));
+  EXPECT_EQ(natural.Pixels(), (runtime::PixelBox{10, 10, 47, 47}));
   EXPECT_DOUBLE_EQ(natural.Width(), 705);
   // 3.3 px: each edge rounds to the nearest pixel.
-  EXPECT_EQ(stretched.Pixels(), (PixelBox{3, 3, 20, 20}));
+  EXPECT_EQ(stretched.Pixels(), (runtime::PixelBox{3, 3, 20, 20}));
 }
 
 TEST_F(WindowlessPaint, AShapeIsFilledAndOutlinedAndTakesNoPointer) {
@@ -116,19 +116,19 @@ TEST_F(WindowlessPaint, ASizedLabelFitsItsTextAndKeepsOneLineWhenEmpty) {
   Label label;
   label.Design({.place = {120, 960, 105, 180}, .caption = L"歌曲", .font = runtime::SongTi(9), .autoSize = true});
   form.Add(label);
-  gdi::WindowDc screen(nullptr);
-  const gdi::Font font = runtime::CreateFontFromSpec(runtime::SongTi(9), form.Dpi());
-  gdi::ScopedSelect select(screen.get(), font.get());
+  runtime::WindowDc screen(nullptr);
+  const runtime::Font font = runtime::CreateFontFromSpec(runtime::SongTi(9), form.Dpi());
+  runtime::ScopedSelect select(screen.get(), font.get());
   SIZE text{};
   GetTextExtentPoint32W(screen.get(), L"歌曲", 2, &text);
   SIZE blank{};
   GetTextExtentPoint32W(screen.get(), L" ", 1, &blank);
 
-  EXPECT_EQ(label.Pixels(), (PixelBox{8, 64, static_cast<int>(text.cx), static_cast<int>(text.cy)}));
+  EXPECT_EQ(label.Pixels(), (runtime::PixelBox{8, 64, static_cast<int>(text.cx), static_cast<int>(text.cy)}));
   label.SetCaption(L"歌曲歌曲");
   EXPECT_GT(label.Pixels().width, text.cx);
   label.SetCaption(L"");
-  EXPECT_EQ(label.Pixels(), (PixelBox{8, 64, static_cast<int>(blank.cx), static_cast<int>(text.cy)}));
+  EXPECT_EQ(label.Pixels(), (runtime::PixelBox{8, 64, static_cast<int>(blank.cx), static_cast<int>(text.cy)}));
 }
 
 TEST_F(WindowlessPaint, AFixedLabelKeepsItsBoxAndWrapsItsText) {
@@ -138,7 +138,7 @@ TEST_F(WindowlessPaint, AFixedLabelKeepsItsBoxAndWrapsItsText) {
                 .foreColour = 0x00000000,
                 .backColour = 0x00FFFFFF});
   form.Add(label);
-  EXPECT_EQ(label.Pixels(), (PixelBox{16, 48, 100, 73}));
+  EXPECT_EQ(label.Pixels(), (runtime::PixelBox{16, 48, 100, 73}));
   const DrawnSurface surface = Surface(form);
   auto rowInked = [&surface](int y) {
     for (int x = 16; x < 116; ++x) {

@@ -20,7 +20,7 @@ inline std::vector<COLORREF> ReadPixels(HDC dc, int x, int y, int width, int hei
 }
 
 inline void FillWith(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-  const gdi::Brush brush(CreateSolidBrush(colour));
+  const runtime::Brush brush(CreateSolidBrush(colour));
   const RECT box{x, y, x + width, y + height};
   FillRect(dc, &box, brush.get());
 }

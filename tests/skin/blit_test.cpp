@@ -183,7 +183,7 @@ TEST_F(SkinBlitTest, TransparentBlitTakesASystemColourKeyAndTheCallersPalette) {
   SetPixel(source.get(), 2, 0, 0x000000FF);
   const ScopedMemoryDC canvas(4, 1);
   FillWith(canvas.get(), 0, 0, 4, 1, kCanvasColour);
-  const gdi::Palette palette(CreateHalftonePalette(canvas.get()));
+  const runtime::Palette palette(CreateHalftonePalette(canvas.get()));
 
   TransparentBlit(canvas.get(), 0, 0, 4, 1, source.get(), 0, 0, 0x80000000 | COLOR_BTNFACE, palette.get());
 
@@ -194,7 +194,7 @@ TEST_F(SkinBlitTest, TransparentBlitTakesASystemColourKeyAndTheCallersPalette) {
 
 TEST_F(SkinBlitTest, NoGdiObjectIsLeftBehind) {
   const ScopedMemoryDC canvas(60, 30);
-  const gdi::Palette palette(CreateHalftonePalette(canvas.get()));
+  const runtime::Palette palette(CreateHalftonePalette(canvas.get()));
   const auto drawEverything = [&] {
     DrawSkinPiece(canvas.get(), 0, 0, 60, 30, atlas().ButtonSkin, 0, 0, 7, 21, 3, 3, 3, 3);
     DrawSkinPiece(canvas.get(), 0, 0, 20, 20, atlas().OptionSkin, 0, 13, 13, 13, 5, 5, 5, 5, kKey);

@@ -18,7 +18,7 @@ namespace quavlet::skin::test {
 namespace {
 
 COLORREF WindowPixel(HWND window, int x, int y) {
-  const gdi::WindowDc dc(window, gdi::WindowDc::Area::Window);
+  const runtime::WindowDc dc(window, runtime::WindowDc::Area::Window);
   return GetPixel(dc.get(), x, y);
 }
 

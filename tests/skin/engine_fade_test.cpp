@@ -46,7 +46,7 @@ class FadeTest : public EngineTest {
   }
 
   COLORREF ScreenPixel(int x, int y) const {
-    const gdi::WindowDc dc(button_, gdi::WindowDc::Area::Window);
+    const runtime::WindowDc dc(button_, runtime::WindowDc::Area::Window);
     return GetPixel(dc.get(), x, y);
   }
 

@@ -109,7 +109,7 @@ TEST_F(JoinTest, IdleDialogsAndListsAskingForColoursJoin) {
 
   SendMessageW(form.get(), WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog.get()));
   EXPECT_TRUE(IsSkinned(dialog.get()));
-  const gdi::WindowDc dc(list.get());
+  const runtime::WindowDc dc(list.get());
   SendMessageW(form.get(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.get()),
                reinterpret_cast<LPARAM>(list.get()));
   EXPECT_TRUE(IsSkinned(list.get()));

@@ -84,10 +84,10 @@ std::string CaptionMask(HDC face, COLORREF colour) {
 // stands in here for a missing Tahoma) at a narrower pitch than it measures them: there the ink
 // of "MMMM" ends 10 pixels short of its extent and so sits 5 pixels left of centre.
 std::string ExpectedCaptionMask(HWND button, HDC like) {
-  const gdi::MemoryDc dc(CreateCompatibleDC(like));
-  const gdi::Bitmap canvas(CreateCompatibleBitmap(like, kButtonWidth, kButtonHeight));
-  const gdi::ScopedSelect canvasSelected(dc.get(), canvas.get());
-  const gdi::ScopedSelect fontSelected(dc.get(), reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+  const runtime::MemoryDc dc(CreateCompatibleDC(like));
+  const runtime::Bitmap canvas(CreateCompatibleBitmap(like, kButtonWidth, kButtonHeight));
+  const runtime::ScopedSelect canvasSelected(dc.get(), canvas.get());
+  const runtime::ScopedSelect fontSelected(dc.get(), reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
   const RECT all{0, 0, kButtonWidth, kButtonHeight};
   FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 

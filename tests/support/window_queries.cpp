@@ -37,7 +37,7 @@ HWND FindVisibleTopLevel(DWORD process, const std::wstring& className) {
   return search.found;
 }
 
-PixelBox ChildBox(HWND child) {
+runtime::PixelBox ChildBox(HWND child) {
   RECT rect{};
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
@@ -47,8 +47,8 @@ PixelBox ChildBox(HWND child) {
 SIZE IconSize(HICON icon) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return {0, 0};
-  gdi::Bitmap colour(info.hbmColor);
-  gdi::Bitmap mask(info.hbmMask);
+  runtime::Bitmap colour(info.hbmColor);
+  runtime::Bitmap mask(info.hbmMask);
   BITMAP picture{};
   if (!colour || !GetObjectW(colour.get(), sizeof(picture), &picture)) return {0, 0};
   return {picture.bmWidth, picture.bmHeight};

@@ -18,7 +18,7 @@ std::wstring ClassOf(HWND window);
 HWND FindVisibleTopLevel(DWORD process, const std::wstring& className);
 
 // A child window's place in its parent's client pixels.
-PixelBox ChildBox(HWND child);
+runtime::PixelBox ChildBox(HWND child);
 
 // The size of an icon's colour picture (0 x 0 when it has none).
 SIZE IconSize(HICON icon);
@@ -33,10 +33,10 @@ class DrawnSurface {
   COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
 
  private:
-  gdi::WindowDc screen_;
-  gdi::MemoryDc dc_;
-  gdi::Bitmap bitmap_;
-  gdi::ScopedSelect select_;
+  runtime::WindowDc screen_;
+  runtime::MemoryDc dc_;
+  runtime::Bitmap bitmap_;
+  runtime::ScopedSelect select_;
 };
 
 }  // namespace quavlet::test

@@ -2,7 +2,7 @@
 
 #include "windows/ShortcutPlan.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 namespace {
 
 const std::wstring kHomeDesktop = L"\u684C\u9762";  // "桌面"
@@ -50,4 +50,4 @@ TEST(ShortcutTargets, IsEmptyWhenNeitherPlaceIsKnown) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -11,7 +11,7 @@
 #include "tests/windows/scoped_places.h"
 #include "windows/ShortcutFile.h"
 
-namespace quavlet {
+namespace quavlet::windows {
 namespace {
 
 namespace fs = std::filesystem;
@@ -176,4 +176,4 @@ TEST_F(ShortcutPlacesTest, ReportsTheShellsDesktopFolder) {
 }
 
 }  // namespace
-}  // namespace quavlet
+}  // namespace quavlet::windows

@@ -7,6 +7,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   quavlet::runtime::Application application(instance);
-  application.Show<quavlet::Form2>();
+  application.Show<quavlet::windows::Form2>();
   return application.Run();
 }

@@ -23,6 +23,7 @@
 #include "musiclist/MusicRequest.h"
 #include "musiclist/SongLists.h"
 #include "musiclist/SongRows.h"
+#include "musiclist/XmlDocument.h"
 #include "runtime/Application.h"
 
 namespace quavlet {
@@ -64,8 +65,8 @@ void DispatchPending() {
 
 std::wstring Host() {
   wchar_t value[256];
-  const DWORD length = GetEnvironmentVariableW(kMusicHostVariable.data(), value, 256);
-  return MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
+  const DWORD length = GetEnvironmentVariableW(musiclist::kMusicHostVariable.data(), value, 256);
+  return musiclist::MusicServiceHost(length > 0 && length < 256 ? value : nullptr);
 }
 
 // Enter in the number box, then the messages that follow it until the rows are drawn.
@@ -88,27 +89,27 @@ double TimeQuery(Form1& form, const std::wstring& number, int& rowsShown) {
 }
 
 // The load alone, by a document object that holds the previous reply, as the program's does.
-double TimeBareLoad(XmlDocument& document, const std::wstring& address) {
+double TimeBareLoad(musiclist::XmlDocument& document, const std::wstring& address) {
   document.SetAsync(false);
   document.SetValidateOnParse(false);
   return TimeOf([&] { document.Load(address); });
 }
 
 void PrintStages(Form1& form, const std::wstring& address) {
-  auto document = XmlDocument::Create();
+  auto document = musiclist::XmlDocument::Create();
   std::optional<std::string> bytes;
   std::printf("Stages of one query, timed one by one:\n");
   std::printf("  empty the view, headers    %8.1f ms\n", TimeOf([&] {
     form.ListView1.ListItems().Clear();
     form.ListView1.ColumnHeaders().Clear();
-    const auto widths = SongColumnWidths(static_cast<float>(form.ListView1.Width()));
+    const auto widths = musiclist::SongColumnWidths(static_cast<float>(form.ListView1.Width()));
     for (const wchar_t* caption : {L"编号", L"歌曲", L"歌手", L"地址"}) {
       form.ListView1.ColumnHeaders().Add(caption, widths[form.ListView1.ColumnHeaders().Count()]);
     }
   }));
-  std::printf("  fetch                      %8.1f ms\n", TimeOf([&] { bytes = FetchHttp(address); }));
+  std::printf("  fetch                      %8.1f ms\n", TimeOf([&] { bytes = musiclist::FetchHttp(address); }));
   std::printf("  decode, check, parse, index%8.1f ms\n", TimeOf([&] { document->LoadReply(*bytes); }));
-  XmlNodeList nodes;
+  musiclist::XmlNodeList nodes;
   std::printf("  path gate                  %8.1f ms\n", TimeOf([&] {
     document->SelectNodes(L"/qqmusic/minemusiclist/minemusic/xsong_url").Length();
   }));
@@ -117,11 +118,11 @@ void PrintStages(Form1& form, const std::wstring& address) {
   std::printf("  read and decode texts      %8.1f ms\n", TimeOf([&] {
     std::wstring decoded;
     nodes.VisitTexts(nodes.Length(),
-                     [&](std::wstring_view text) { AppendDecodedAddress(text, decoded); });
+                     [&](std::wstring_view text) { musiclist::AppendDecodedAddress(text, decoded); });
   }));
   form.songAddresses.Clear();
   std::printf("  fill one song list         %8.1f ms\n",
-              TimeOf([&] { form.songAddresses.AppendDecodedTexts(nodes, AppendDecodedAddress); }));
+              TimeOf([&] { form.songAddresses.AppendDecodedTexts(nodes, musiclist::AppendDecodedAddress); }));
   form.ListView1.ListItems().Clear();
   std::printf("  fillList                   %8.1f ms\n", TimeOf([&] { form.fillList(); }));
   std::printf("  draw the rows              %8.1f ms\n", TimeOf([&] {
@@ -133,7 +134,7 @@ void PrintStages(Form1& form, const std::wstring& address) {
 int Run(int argc, wchar_t** argv) {
   const std::wstring number = argc > 1 ? argv[1] : L"60009";
   const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 5;
-  const std::wstring address = BuildRequestAddress(Host(), number);
+  const std::wstring address = musiclist::BuildRequestAddress(Host(), number);
 
   OleApartment apartment;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -144,7 +145,7 @@ int Run(int argc, wchar_t** argv) {
 
   // One round of each first, so the service has made the reply and both hold a document.
   int rows = 0;
-  const auto bareDocument = XmlDocument::Create();
+  const auto bareDocument = musiclist::XmlDocument::Create();
   TimeQuery(form, number, rows);
   TimeBareLoad(*bareDocument, address);
 

@@ -24,13 +24,13 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
   header.biBitCount = 32;
   header.biCompression = BI_RGB;
   void* bits = nullptr;
-  const gdi::WindowDc screen(window, gdi::WindowDc::Area::Window);
-  gdi::Bitmap picture(CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
+  const runtime::WindowDc screen(window, runtime::WindowDc::Area::Window);
+  runtime::Bitmap picture(CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
                                        nullptr, 0));
-  gdi::MemoryDc copy(CreateCompatibleDC(screen.get()));
+  runtime::MemoryDc copy(CreateCompatibleDC(screen.get()));
   if (!picture || !copy) return false;
   {
-    const gdi::ScopedSelect selected(copy.get(), picture.get());
+    const runtime::ScopedSelect selected(copy.get(), picture.get());
     BitBlt(copy.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
   }
   const DWORD imageSize = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;

@@ -34,8 +34,8 @@ class GalleryWindow {
 
  private:
   HWND window_ = nullptr;
-  gdi::Font font_;
-  gdi::Brush background_;
+  runtime::Font font_;
+  runtime::Brush background_;
   std::vector<std::unique_ptr<ButtonFaceSet>> faces_;
 };
 

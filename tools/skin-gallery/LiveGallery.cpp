@@ -89,7 +89,7 @@ class LiveForm {
     return CreateFontIndirectW(&font);
   }
 
-  gdi::Font font_;  // outlives the window: the controls draw with it until they go
+  runtime::Font font_;  // outlives the window: the controls draw with it until they go
   HWND window_ = nullptr;
 };
 
