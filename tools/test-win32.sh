@@ -40,14 +40,8 @@ start=$SECONDS
 
 source tools/musicservice/service.sh
 source tools/setup/wine32-env.sh build/i686
-cleanup() {
-  quavlet_stop_music_service
-  quavlet_end_headless_wine
-}
-trap cleanup EXIT
 echo "== 32-bit tests under Wine${QUAVLET_I386_EMULATED:+ (emulated by qemu-i386)}"
-quavlet_headless_wine persistent || exit 1
-quavlet_start_music_service build/i686/musicservice.log || exit 1
+quavlet_headless_session build/i686/musicservice.log || exit 1
 
 # Under the emulator a Wine process may end with the emulator's status: only GoogleTest's lines
 # count, and a program may be quiet for longer before it is taken for hung.

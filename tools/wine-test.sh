@@ -36,13 +36,7 @@ if [ "$arch" = i686 ]; then
 else
   source tools/setup/wine-env.sh build/x86_64
 fi
-cleanup() {
-  quavlet_stop_music_service
-  quavlet_end_headless_wine
-}
-trap cleanup EXIT
-quavlet_headless_wine persistent || exit 1
-quavlet_start_music_service "build/$arch/musicservice.log" || exit 1
+quavlet_headless_session "build/$arch/musicservice.log" || exit 1
 
 "$WINE" "$executable" "$@" 2>&1 | tr -d '\r'
 exit "${PIPESTATUS[0]}"

@@ -1,6 +1,7 @@
 // Command buttons: hover, press, release, keys, focus, enabling and the timed fade between faces,
 // as message sequences of the button's own procedure interleaved with the engine's blends.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,15 @@ class FadeTest : public EngineTest {
   }
 
   int Get(const wchar_t* name) const { return SkinProperties(button_).Get(name); }
+  // The button's four face DCs and the bitmaps selected into them, by state.
+  std::pair<std::array<HDC, 4>, std::array<HBITMAP, 4>> Faces() const {
+    std::pair<std::array<HDC, 4>, std::array<HBITMAP, 4>> faces;
+    for (int state = 0; state < 4; ++state) {
+      faces.first[state] = SkinProperties(button_).FaceDc(state);
+      faces.second[state] = SkinProperties(button_).FaceBitmap(state);
+    }
+    return faces;
+  }
   void Set(const wchar_t* name, int value) const { SkinProperties(button_).Set(name, value); }
 
   // The blends of a fade from the level up to 255 by 3, each followed by its timer message.
@@ -278,12 +288,7 @@ TEST_F(FadeTest, ANewCaptionIsDrawnOnEveryFaceAndShown) {
 }
 
 TEST_F(FadeTest, ResizingMakesNewFacesInTheSameDcs) {
-  HDC faces[4];
-  HBITMAP bitmaps[4];
-  for (int state = 0; state < 4; ++state) {
-    faces[state] = SkinProperties(button_).FaceDc(state);
-    bitmaps[state] = SkinProperties(button_).FaceBitmap(state);
-  }
+  const auto [faces, bitmaps] = Faces();
 
   SetWindowPos(button_, nullptr, 0, 0, 120, 30, SWP_NOMOVE | SWP_NOZORDER);
 
@@ -308,12 +313,7 @@ TEST_F(FadeTest, ResizingMakesNewFacesInTheSameDcs) {
 }
 
 TEST_F(FadeTest, AResizeWhoseFacesCannotBeMadeKeepsTheFacesItHas) {
-  HDC faces[4];
-  HBITMAP bitmaps[4];
-  for (int state = 0; state < 4; ++state) {
-    faces[state] = SkinProperties(button_).FaceDc(state);
-    bitmaps[state] = SkinProperties(button_).FaceBitmap(state);
-  }
+  const auto [faces, bitmaps] = Faces();
 
   // No bitmap of this size can be made (its bits would pass 2 GB).
   SetWindowPos(button_, nullptr, 0, 0, 30000, 30000, SWP_NOMOVE | SWP_NOZORDER);

@@ -13,13 +13,7 @@ tests=$(realpath "$2")
 
 source tools/musicservice/service.sh
 source tools/setup/wine32-env.sh build/i686
-cleanup() {
-  quavlet_stop_music_service
-  quavlet_end_headless_wine
-}
-trap cleanup EXIT
-quavlet_headless_wine persistent || exit 1
-quavlet_start_music_service build/i686/dist-musicservice.log || exit 1
+quavlet_headless_session build/i686/dist-musicservice.log || exit 1
 
 log=build/i686/dist-smoke.log
 QUAVLET_PROGRAM="$program" timeout -k 10 900 "$WINE" "$tests" --gtest_color=no \

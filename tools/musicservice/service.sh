@@ -29,3 +29,12 @@ quavlet_stop_music_service() {
   fi
   return 0
 }
+
+# quavlet_headless_session <service log>: for a script that has sourced a Wine environment
+# (tools/setup/wine-env.sh or wine32-env.sh): a persistent headless wineserver and the local
+# music list service, both ended when the script exits.
+quavlet_headless_session() {
+  trap 'quavlet_stop_music_service; quavlet_end_headless_wine' EXIT
+  quavlet_headless_wine persistent || return 1
+  quavlet_start_music_service "$1" || return 1
+}
