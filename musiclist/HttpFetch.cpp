@@ -72,7 +72,7 @@ std::optional<std::string> Receive(std::wstring_view address, Clock::time_point 
 
   std::string body;
   if (announcedLength) body.reserve(*announcedLength);
-  std::string buffer(64 * 1024, '\0');
+  char buffer[64 * 1024];
   for (;;) {
     // A synchronous read waits until it has filled the buffer or the reply has ended, so only
     // what has come in is read: a reply that trickles in ends here soon after the deadline.
@@ -82,11 +82,11 @@ std::optional<std::string> Receive(std::wstring_view address, Clock::time_point 
     if (!InternetQueryDataAvailable(request, &available, 0, 0) || timeIsUp()) return std::nullopt;
     if (available == 0) break;  // the end of the reply
     DWORD read = 0;
-    const DWORD wanted = std::min<DWORD>(available, static_cast<DWORD>(buffer.size()));
-    if (!InternetReadFile(request, buffer.data(), wanted, &read)) return std::nullopt;
+    const DWORD wanted = std::min<DWORD>(available, sizeof(buffer));
+    if (!InternetReadFile(request, buffer, wanted, &read)) return std::nullopt;
     if (read == 0) break;
     if (body.size() + read > kLargestReply) return std::nullopt;
-    body.append(buffer.data(), read);
+    body.append(buffer, read);
   }
   if (announcedLength && body.size() != *announcedLength) return std::nullopt;
   return body;

@@ -35,21 +35,14 @@ win32_log=build/test-win32.log
 QUAVLET_SUMMARY_ELSEWHERE=1 nice -n 10 bash tools/test-win32.sh >"$win32_log" 2>&1 &
 win32_pid=$!
 
-cleanup() {
-  quavlet_stop_music_service
-  quavlet_end_headless_wine
-}
-trap cleanup EXIT
-
 python3 tools/testing/run_tests.py --name native --manifest build/native/test-programs.txt \
   --results build/native/test-results.json --jobs "$quavlet_jobs" --exit-status-counts
 phase_done "tests: native"
 
 source tools/setup/wine-env.sh build/x86_64
-# A persistent wineserver, booted before the first test.
-quavlet_headless_wine persistent || exit 1
-# The local music list service that the query tests talk to.
-quavlet_start_music_service build/musicservice.log || exit 1
+# A persistent wineserver, booted before the first test, and the local music list service that
+# the query tests talk to.
+quavlet_headless_session build/musicservice.log || exit 1
 # One program at a time under Wine: the window tests share one display, its focus and pointer.
 python3 tools/testing/run_tests.py --name 64-bit --manifest build/x86_64/test-programs.txt \
   --results build/x86_64/test-results.json --loader "$WINE" --exit-status-counts
