@@ -52,13 +52,12 @@ function(quavlet_test_build_options target)
   endif()
 endfunction()
 
-# A test program run under Wine (Windows builds only). ISOLATED: each of its tests runs in a
-# process of its own, for tests that need a fresh process (the skin engine's first start).
+# A test program run under Wine (Windows builds only).
 function(quavlet_wine_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(ARG "ISOLATED" "" "SOURCES;LIBRARIES;SEES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;SEES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   quavlet_defaults(${name})
   quavlet_test_build_options(${name})
@@ -67,11 +66,7 @@ function(quavlet_wine_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} quavlet_test_support GTest::gtest)
   # The 32-bit tests run the program's code through the same delay-import slots.
   quavlet_check_delay_imports(${name})
-  set(flags "")
-  if(ARG_ISOLATED)
-    set(flags "\tisolated")
-  endif()
-  quavlet_list_test("gtest\t$<TARGET_FILE:${name}>${flags}")
+  quavlet_list_test("gtest\t$<TARGET_FILE:${name}>")
 endfunction()
 
 # A test program of plain C++ logic, built and run natively (Linux builds only).

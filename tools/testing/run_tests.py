@@ -5,14 +5,12 @@ Each GoogleTest program runs as one process: starting a Wine process costs far m
 tests take. A program whose process ends before all its tests have reported (a crash, a hang
 cut short) is started again for the tests it has not reached; the test it was in counts as
 failed. Every failed test is then run once more on its own, and one that passes then is named
-as passed on its second try. Programs marked "isolated" in the manifest run each test in a
-process of its own: their tests depend on a fresh process (the first attach of the skin, a
-first query).
+as passed on its second try.
 
 Results go to a JSON file for the summary (tools/testing/summary.py); a line per program and
 the output of every failed try go to standard output.
 
-Manifest lines (tab-separated): "gtest <program> [isolated]" or "script <name> <command...>".
+Manifest lines (tab-separated): "gtest <program>" or "script <name> <command...>".
 """
 
 import argparse
@@ -105,16 +103,14 @@ def parse(lines, attempt):
 
 
 class Program:
-    def __init__(self, args, kind, path, isolated=False, command=None):
+    def __init__(self, args, kind, path, command=None):
         self.args = args
         self.kind = kind
         self.path = path
-        self.isolated = isolated
         self.command = command
         self.name = os.path.basename(path)
-        for suffix in (".exe",):
-            if self.name.endswith(suffix):
-                self.name = self.name[: -len(suffix)]
+        if self.name.endswith(".exe"):
+            self.name = self.name[:-4]
         self.passed, self.failed, self.skipped = [], [], []
         self.retried = []
         self.notes = []
@@ -132,27 +128,9 @@ class Program:
         parse(lines, attempt)
         return attempt
 
-    def list_tests(self):
-        status, lines, _ = self.launch(["--gtest_list_tests"])
-        tests, suite = [], None
-        for line in lines:
-            line = line.split("#")[0].rstrip()
-            if not line:
-                continue
-            if not line.startswith(" "):
-                suite = line.strip()
-            elif suite:
-                tests.append(suite + line.strip())
-        return tests
-
     def first_tries(self):
         """Runs every test once; returns {test: (result, output lines)}."""
         outcome = {}
-        if self.isolated:
-            for test in self.list_tests():
-                attempt = self.one_try(test)
-                outcome[test] = self.outcome_of(test, attempt)
-            return outcome
         for _ in range(100):
             done = list(outcome)
             attempt = self.one_try("-" + ":".join(done) if done else None)
@@ -262,7 +240,7 @@ def read_manifest(path, args):
             if not fields or not fields[0]:
                 continue
             if fields[0] == "gtest":
-                programs.append(Program(args, "gtest", fields[1], isolated="isolated" in fields[2:]))
+                programs.append(Program(args, "gtest", fields[1]))
             elif fields[0] == "script":
                 programs.append(Program(args, "script", fields[1], command=fields[2:]))
     return programs
